@@ -1,0 +1,22 @@
+#include "Canvas.h"
+#include "PaletteSelect.h"
+
+CCanvas::CCanvas(HWND owner) : CSurface(owner), lightColor(0x00FFFFFF) {}
+
+CCanvas::~CCanvas() { palette.Reset(); }
+
+void CCanvas::Paint() {
+    PAINTSTRUCT paint;
+    ::BeginPaint(owner, &paint);
+    {
+        CPaletteSelect selected(paint.hdc, palette.handle, true);
+        CopyUpdateRect(paint);
+    }
+    ::EndPaint(owner, &paint);
+}
+
+void CCanvas::FillSolid(const RECT& rect, COLORREF color) {
+    HBRUSH brush = ::CreateSolidBrush(color);
+    ::FillRect(memDC, &rect, brush);
+    ::DeleteObject(brush);
+}

@@ -1,0 +1,35 @@
+#pragma once
+#include "Palette.h"
+#include "Surface.h"
+
+// A surface with a logical palette and the pattern routines. Every routine rebuilds the palette,
+// draws the whole pattern into memDC and leaves the palette for Paint, which selects and realizes it.
+class CCanvas : public CSurface {
+public:
+    explicit CCanvas(HWND owner);
+    ~CCanvas() override;
+
+    void Paint() override;
+
+    void DrawLevelRampChart();
+    void DrawLevelPatch(HDC dc, const RECT& rect, COLORREF fill, COLORREF entry);
+    void DrawDisc(HDC dc, const RECT& rect, COLORREF color);
+    void DrawBorder(COLORREF color);
+
+    void DrawGrayRingChart();
+    void DrawGratingBlock(int u, int left, int top, bool mirrorX, bool mirrorY);
+    void DrawMirroredLine(HDC hdc, int left, int top, bool mirrorX, bool mirrorY, int blockWidth, int blockHeight,
+                          int x1, int y1, int x2, int y2);
+    static int MirrorCoordinate(bool flag, int extent, int v);
+
+    void DrawGrayStepBands();
+
+    void DrawCentreSquare(const RECT& square, COLORREF squareColor, COLORREF backgroundColor);
+
+    CPalette palette;
+    COLORREF lightColor;
+
+private:
+    // Fills a rectangle of memDC with a brush made for it and deleted right after.
+    void FillSolid(const RECT& rect, COLORREF color);
+};

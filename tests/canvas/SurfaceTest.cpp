@@ -1,0 +1,111 @@
+#include "Canvas.h"
+#include "PaletteSelect.h"
+#include "Pixels.h"
+#include "TestWindow.h"
+#include <gtest/gtest.h>
+
+namespace {
+
+class SurfaceTest : public testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(window.CreateAt(0, 0, 120, 80)); }
+
+    Pixels ReadCanvas(const CCanvas& canvas) { return ReadPixels(canvas.memDC, 0, 0, canvas.width, canvas.height); }
+
+    TestWindow window{"tessaryn test surface owner"};
+};
+
+TEST_F(SurfaceTest, CreateMakesAWhiteSurfaceOnceAndOnlyWithBothSides) {
+    CCanvas canvas(window.handle);
+    EXPECT_EQ(canvas.memDC, nullptr);
+    EXPECT_EQ(canvas.darkColor, 0x00FFFFFFu);
+    EXPECT_EQ(canvas.lightColor, 0x00FFFFFFu);
+
+    EXPECT_FALSE(canvas.Create(0, 10));
+    EXPECT_FALSE(canvas.Create(10, 0));
+    EXPECT_EQ(canvas.memDC, nullptr);
+    EXPECT_EQ(canvas.bitmap, nullptr);
+    EXPECT_EQ(canvas.width, 0);
+
+    ASSERT_TRUE(canvas.Create(30, 20));
+    EXPECT_NE(canvas.bitmap, nullptr);
+    EXPECT_EQ(::GetCurrentObject(canvas.memDC, OBJ_BITMAP), canvas.bitmap);
+    Pixels p = ReadCanvas(canvas);
+    EXPECT_TRUE(RectIs(p, {0, 0, 30, 20}, RGB(255, 255, 255)));
+
+    HDC before = canvas.memDC;
+    EXPECT_FALSE(canvas.Create(40, 40)); // a surface exists: nothing changes
+    EXPECT_EQ(canvas.memDC, before);
+    EXPECT_EQ(canvas.width, 30);
+}
+
+TEST_F(SurfaceTest, ResizeKeepsAnUnchangedSurfaceAndRemakesAChangedOneDark) {
+    CCanvas canvas(window.handle);
+    ASSERT_TRUE(canvas.Create(30, 20));
+    canvas.darkColor = RGB(0, 0, 0);
+    HBRUSH red = ::CreateSolidBrush(RGB(255, 0, 0));
+    RECT mark = {5, 6, 9, 10};
+    ::FillRect(canvas.memDC, &mark, red);
+    ::DeleteObject(red);
+
+    HBITMAP bitmap = canvas.bitmap;
+    EXPECT_TRUE(canvas.Resize(30, 20));
+    EXPECT_EQ(canvas.bitmap, bitmap);
+    Pixels kept = ReadCanvas(canvas);
+    EXPECT_TRUE(RectIs(kept, mark, RGB(255, 0, 0)));
+    EXPECT_TRUE(RectIs(kept, {0, 0, 30, 6}, RGB(255, 255, 255)));
+
+    EXPECT_TRUE(canvas.Resize(41, 7));
+    EXPECT_EQ(canvas.width, 41);
+    EXPECT_EQ(canvas.height, 7);
+    BITMAP info = {};
+    ::GetObjectA(canvas.bitmap, sizeof info, &info);
+    EXPECT_EQ(info.bmWidth, 41);
+    EXPECT_EQ(info.bmHeight, 7);
+    EXPECT_TRUE(RectIs(ReadCanvas(canvas), {0, 0, 41, 7}, RGB(0, 0, 0)));
+
+    EXPECT_FALSE(canvas.Resize(0, 7));
+    EXPECT_EQ(canvas.memDC, nullptr);
+    EXPECT_EQ(canvas.bitmap, nullptr);
+    EXPECT_TRUE(canvas.Resize(3, 3)); // and it comes back
+    EXPECT_NE(canvas.memDC, nullptr);
+}
+
+TEST_F(SurfaceTest, DestroyIsHarmlessWithoutASurface) {
+    CCanvas canvas(window.handle);
+    canvas.Destroy();
+    ASSERT_TRUE(canvas.Create(5, 5));
+    canvas.Destroy();
+    EXPECT_EQ(canvas.memDC, nullptr);
+    EXPECT_EQ(canvas.bitmap, nullptr);
+    EXPECT_EQ(canvas.width, 5); // the size is kept
+    canvas.Destroy();
+    EXPECT_EQ(canvas.memDC, nullptr);
+}
+
+TEST_F(SurfaceTest, PaintCopiesOnlyTheUpdateRectangleThroughThePalette) {
+    CCanvas canvas(window.handle);
+    window.canvas = &canvas;
+    ASSERT_TRUE(canvas.Create(120, 80));
+    canvas.Fill(RGB(255, 0, 0));
+    window.Invalidate(nullptr, false);
+    window.Update();
+    ASSERT_TRUE(RectIs(ReadWindow(window.handle), {0, 0, 120, 80}, RGB(255, 0, 0)));
+
+    // Draw through a palette, then repaint only part of the window.
+    canvas.palette.AddColor(RGB(10, 20, 30));
+    ASSERT_TRUE(canvas.palette.Create(0));
+    {
+        CPaletteSelect selected(canvas.memDC, canvas.palette.handle, true);
+        canvas.Fill(PALETTEINDEX(0));
+    }
+    RECT part = {10, 20, 50, 60};
+    window.Invalidate(&part, false);
+    window.Update();
+    Pixels shown = ReadWindow(window.handle);
+    EXPECT_TRUE(RectIs(shown, part, RGB(10, 20, 30)));
+    EXPECT_EQ(CountColor(shown, {0, 0, 120, 80}, RGB(255, 0, 0)), 120 * 80 - 40 * 40);
+    window.canvas = nullptr;
+}
+
+} // namespace
