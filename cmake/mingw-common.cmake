@@ -9,4 +9,4 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # Wine has none of MinGW's runtime DLLs: link them in.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 # Test executables run under Wine; the bench script sets WINEPREFIX and DISPLAY.
-set(CMAKE_CROSSCOMPILING_EMULATOR ${TESSARYN_WINE})
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../tools/wine-run ${TESSARYN_WINE})

@@ -1,0 +1,34 @@
+# Thin wrapper over CMake and the test bench. `make test` and `make run` do all set-up themselves.
+SHELL := /bin/bash
+LOGS := build/logs
+TEST_ARCH = $(shell tools/test-arch)
+
+.PHONY: all deps build build-i686 build-x86_64 test clean
+
+all: build
+
+deps:
+	@tools/install-deps
+
+# Pattern rules are not searched for phony targets: spell both out.
+define build_preset
+	@tools/step "configuring $(1)" $(LOGS)/configure-$(1).log cmake --preset $(1)
+	@tools/step "building $(1)" $(LOGS)/build-$(1).log cmake --build --preset $(1)
+endef
+
+build-i686: deps
+	$(call build_preset,i686)
+
+build-x86_64: deps
+	$(call build_preset,x86_64)
+
+build: build-i686 build-x86_64
+
+# Builds both configurations, then runs every test on the bench display under Wine: the product's
+# i686 build where this machine runs 32-bit code, else the x86_64 build under 64-bit Wine.
+test: build
+	@echo "== running the $(TEST_ARCH) tests under Wine"
+	@tools/bench-run --arch $(TEST_ARCH) -- ctest --preset $(TEST_ARCH) --no-tests=error
+
+clean:
+	rm -rf build out
