@@ -1,7 +1,14 @@
 #include "Canvas.h"
 #include "PaletteSelect.h"
 
-CCanvas::CCanvas(HWND owner) : CSurface(owner), lightColor(0x00FFFFFF) {}
+CCanvas::CCanvas(HWND owner) : CSurface(owner), lightColor(0x00FFFFFF), readDisplayBits(&OwnerDisplayBits) {}
+
+int CCanvas::OwnerDisplayBits(HWND owner) {
+    HDC dc = ::GetDC(owner);
+    int bits = ::GetDeviceCaps(dc, BITSPIXEL);
+    ::ReleaseDC(owner, dc);
+    return bits;
+}
 
 CCanvas::~CCanvas() { palette.Reset(); }
 

@@ -29,6 +29,12 @@ public:
     CPalette palette;
     COLORREF lightColor;
 
+    // How the ramp chart learns the display's bits per pixel: the owner window's DC by default; tests
+    // and the render tool choose a depth here.
+    using DisplayBitsReader = int (*)(HWND owner);
+    static int OwnerDisplayBits(HWND owner);
+    DisplayBitsReader readDisplayBits;
+
 private:
     // Fills a rectangle of memDC with a brush made for it and deleted right after.
     void FillSolid(const RECT& rect, COLORREF color);

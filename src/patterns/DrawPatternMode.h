@@ -1,0 +1,7 @@
+#pragma once
+#include "Canvas.h"
+#include "PatternMode.h"
+
+// Runs the routine of one pattern mode on a canvas of a screenWidth x screenHeight screen. Modes
+// without a pattern (0 among them) draw nothing; the result says whether anything was drawn.
+bool DrawPatternMode(CCanvas& canvas, PatternMode mode, int screenWidth, int screenHeight);

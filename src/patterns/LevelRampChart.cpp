@@ -1,0 +1,115 @@
+#include "Canvas.h"
+#include "GdiObject.h"
+#include "GdiSelect.h"
+#include "Line.h"
+#include "PaletteSelect.h"
+#include <boost/lexical_cast.hpp>
+#include <string>
+
+namespace {
+
+const int patchLevels[9] = {251, 253, 255, 64, 128, 192, 0, 2, 4};
+
+void AddRamps(CPalette& palette, int steps, int stepSize) {
+    for (int ramp = 0; ramp < 4; ++ramp)
+        for (int k = 0; k < steps; ++k) {
+            const int v = 255 - stepSize * k;
+            const COLORREF colors[4] = {RGB(v, 0, 0), RGB(0, v, 0), RGB(0, 0, v), RGB(v, v, v)};
+            palette.AddColor(colors[ramp]);
+        }
+}
+
+} // namespace
+
+void CCanvas::DrawLevelRampChart() {
+    const int w = width, h = height;
+    palette.Reset();
+    for (int level : patchLevels)
+        palette.AddColor(RGB(level, level, level));
+    // A palette display gets 52 steps of 5 per ramp (217 entries fit its 256); any other all 256 levels.
+    if (readDisplayBits(owner) == 8)
+        AddRamps(palette, 52, 5);
+    else
+        AddRamps(palette, 256, 1);
+    palette.Create(0);
+    CPaletteSelect selected(memDC, palette.handle, true);
+
+    FillSolid({0, 0, w, h}, lightColor);
+    FillSolid({0, h / 2, w, h + h / 2}, darkColor);
+
+    for (int r = 0; r < 3; ++r)
+        for (int t = 0; t < 3; ++t) {
+            const int left = w / 4 + t * (w / 6);
+            const int top = 130 + r * (h / 16);
+            const int index = 3 * r + t;
+            DrawLevelPatch(memDC, {left, top, left + w / 6, top + h / 16}, PALETTEINDEX(index),
+                           palette.entries[index]);
+        }
+
+    const int n = palette.entries.size() <= 256 ? 52 : 256;
+    const int q = w / n, p = h / 32, bandTop = (3 * h) / 8, m = (w - n * q) / 2;
+    for (int j = 0; j < 4; ++j) {
+        const int top = bandTop + j * p, bottom = bandTop + (j + 1) * p;
+        for (int k = 0; k < n; ++k) {
+            const int left = k == 0 ? 0 : m + k * q;
+            const int right = k == 0 ? q + m : k == n - 1 ? w : m + (k + 1) * q;
+            FillSolid({left, top, right, bottom}, PALETTEINDEX(9 + j * n + k));
+        }
+    }
+
+    {
+        CPen pen(::CreatePen(PS_SOLID, 1, lightColor));
+        CGdiSelect selectedPen(memDC, pen);
+        const int y1 = h / 2, y2 = h / 2 + h / 4;
+        Line(memDC, 0, y1, w, y1);
+        Line(memDC, 0, y2, w, y2);
+        for (int x = 0; x < w; x += 2)
+            Line(memDC, x, y1, x, y2);
+    }
+
+    DrawDisc(memDC, {0, 0, 128, 128}, lightColor);
+    DrawDisc(memDC, {w - 128, 0, w, 128}, lightColor);
+    DrawDisc(memDC, {0, h - 128, 128, h}, lightColor);
+    DrawDisc(memDC, {w - 128, h - 128, w, h}, lightColor);
+    DrawBorder(lightColor);
+}
+
+void CCanvas::DrawLevelPatch(HDC dc, const RECT& rect, COLORREF fill, COLORREF entry) {
+    {
+        CBrush brush(::CreateSolidBrush(fill));
+        ::FillRect(dc, &rect, brush);
+    }
+    const int level = entry & 0xFF;
+    const std::string text = boost::lexical_cast<std::string>(level);
+    const COLORREF previousColor = ::SetTextColor(dc, level < 130 ? lightColor : darkColor);
+    ::SetBkMode(dc, TRANSPARENT);
+    ::TextOutA(dc, rect.left + 3, rect.top + 3, text.c_str(), static_cast<int>(text.size()));
+    {
+        CPen pen(::CreatePen(PS_SOLID, 1, darkColor));
+        CGdiSelect selectedPen(dc, pen);
+        ::MoveToEx(dc, rect.left, rect.top, nullptr);
+        ::LineTo(dc, rect.right - 1, rect.top);
+        ::LineTo(dc, rect.right - 1, rect.bottom - 1);
+        ::LineTo(dc, rect.left, rect.bottom - 1);
+        ::LineTo(dc, rect.left, rect.top);
+    }
+    ::SetTextColor(dc, previousColor);
+}
+
+void CCanvas::DrawDisc(HDC dc, const RECT& rect, COLORREF color) {
+    CPen pen(::CreatePen(PS_SOLID, 1, color));
+    CBrush brush(::CreateSolidBrush(color));
+    CGdiSelect selectedPen(dc, pen);
+    CGdiSelect selectedBrush(dc, brush);
+    ::Ellipse(dc, rect.left, rect.top, rect.right, rect.bottom);
+}
+
+void CCanvas::DrawBorder(COLORREF color) {
+    CPen pen(::CreatePen(PS_SOLID, 1, color));
+    CGdiSelect selectedPen(memDC, pen);
+    ::MoveToEx(memDC, 0, 0, nullptr);
+    ::LineTo(memDC, width - 1, 0);
+    ::LineTo(memDC, width - 1, height - 1);
+    ::LineTo(memDC, 0, height - 1);
+    ::LineTo(memDC, 0, 0);
+}

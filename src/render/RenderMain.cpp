@@ -1,0 +1,64 @@
+// tessaryn-render MODE WIDTH HEIGHT BPP OUT.bmp: draws one test pattern with the program's own canvas
+// routines, as a WIDTH x HEIGHT screen shows it, and writes it as a 24-bit BMP file. BPP (8 or 32) is
+// the display depth the ramp chart is told. Errors: one line on stderr and exit code 1.
+#include "BmpFile.h"
+#include "Canvas.h"
+#include "DrawPatternMode.h"
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+int requestedBits = 32;
+
+int RequestedBits(HWND) { return requestedBits; }
+
+// A whole decimal number and nothing else.
+bool ParseInt(const char* text, int& value) {
+    char* end = nullptr;
+    long v = std::strtol(text, &end, 10);
+    if (end == text || *end != '\0' || v < -100000 || v > 100000)
+        return false;
+    value = static_cast<int>(v);
+    return true;
+}
+
+int Fail(const std::string& message) {
+    std::fprintf(stderr, "tessaryn-render: %s\n", message.c_str());
+    return 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 6)
+        return Fail("usage: tessaryn-render MODE WIDTH HEIGHT BPP OUT.bmp (MODE 7, 8, 9 or 11; BPP 8 or 32)");
+    int mode = 0, width = 0, height = 0, bits = 0;
+    if (!ParseInt(argv[1], mode) || (mode != 7 && mode != 8 && mode != 9 && mode != 11))
+        return Fail(std::string("unknown mode '") + argv[1] + "' (7, 8, 9 or 11)");
+    if (!ParseInt(argv[2], width) || width < 1 || width > 16384)
+        return Fail(std::string("bad width '") + argv[2] + "' (1 to 16384)");
+    if (!ParseInt(argv[3], height) || height < 1 || height > 16384)
+        return Fail(std::string("bad height '") + argv[3] + "' (1 to 16384)");
+    if (!ParseInt(argv[4], bits) || (bits != 8 && bits != 32))
+        return Fail(std::string("bad bits per pixel '") + argv[4] + "' (8 or 32)");
+    const std::string path = argv[5];
+    if (path.empty())
+        return Fail("no output file");
+
+    requestedBits = bits;
+    CCanvas canvas(nullptr); // the screen is the model for the surface, as for a window on it
+    canvas.readDisplayBits = &RequestedBits;
+    canvas.Create(width, height);
+    if (canvas.bitmap == nullptr)
+        return Fail("cannot allocate a " + std::to_string(width) + "x" + std::to_string(height) + " bitmap");
+    canvas.darkColor = 0x00000000;
+    canvas.lightColor = 0x00FFFFFF;
+    DrawPatternMode(canvas, mode, width, height);
+
+    const std::string error = WriteBmpFile(canvas.memDC, canvas.bitmap, width, height, path);
+    if (!error.empty())
+        return Fail(error);
+    return 0;
+}
