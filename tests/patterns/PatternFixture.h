@@ -1,0 +1,22 @@
+#pragma once
+#include "Canvas.h"
+#include "Pixels.h"
+#include "TestWindow.h"
+#include <gtest/gtest.h>
+#include <memory>
+
+// Canvases as a pattern window makes them (white first, then darkColor black), owned by one hidden
+// window, with the display depth the ramp chart is told chosen by the test.
+class PatternFixture : public testing::Test {
+protected:
+    static void SetUpTestSuite();
+    static void TearDownTestSuite();
+
+    std::unique_ptr<CCanvas> MakeCanvas(int width, int height, int displayBits = 32);
+    static Pixels Read(const CCanvas& canvas);
+
+    static TestWindow* owner;
+};
+
+// The memory DC holds the stock pen, brush, font and palette again, as it did when made.
+testing::AssertionResult HoldsStockObjects(HDC dc);

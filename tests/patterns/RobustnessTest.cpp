@@ -1,0 +1,51 @@
+#include "DrawPatternMode.h"
+#include "GdiCount.h"
+#include "PatternFixture.h"
+
+namespace {
+
+class PatternRobustness : public PatternFixture {};
+
+const PatternMode modes[4] = {patternLevelRampChart, patternGrayRingChart, patternGrayStepBands, patternCentreSquare};
+const size_t paletteSizes[4] = {1033, 17, 49, 2};
+
+TEST_F(PatternRobustness, EveryPatternEndsOnTinyAndThinCanvases) {
+    struct Size {
+        int w, h;
+    };
+    for (const Size& s : {Size{1, 1}, Size{1, 2000}, Size{2000, 1}, Size{9, 9}, Size{31, 31}, Size{32, 32}}) {
+        for (int i = 0; i < 4; ++i) {
+            SCOPED_TRACE(testing::Message() << s.w << "x" << s.h << " mode " << modes[i]);
+            auto canvas = MakeCanvas(s.w, s.h);
+            EXPECT_TRUE(DrawPatternMode(*canvas, modes[i], s.w, s.h));
+            EXPECT_EQ(canvas->palette.entries.size(), paletteSizes[i]);
+            EXPECT_TRUE(HoldsStockObjects(canvas->memDC));
+        }
+    }
+    // At 32 x 32 the ring chart still has its grid and its smallest blocks (u = 2).
+    auto canvas = MakeCanvas(32, 32);
+    canvas->DrawGrayRingChart();
+    const Pixels p = Read(*canvas);
+    EXPECT_EQ(p.At(15, 5), Gray(191)); // the centre line, columns 14 and 15
+    EXPECT_EQ(p.At(1, 1), Gray(255));  // the top-left block's grating line (m = 0), inside the frame
+    EXPECT_EQ(p.At(1, 2), Gray(0));    // and its fill
+}
+
+TEST_F(PatternRobustness, DrawingLeavesNoGdiObjectBehind) {
+    auto canvas = MakeCanvas(640, 480);
+    for (PatternMode mode : modes)
+        DrawPatternMode(*canvas, mode, 640, 480); // the first drawing may cache fonts
+    const unsigned before = CountGdiObjects();
+    {
+        // The count must see objects come and go, or the check below proves nothing.
+        HBRUSH probe = ::CreateSolidBrush(RGB(1, 2, 3));
+        ASSERT_EQ(CountGdiObjects(), before + 1);
+        ::DeleteObject(probe);
+    }
+    for (int round = 0; round < 25; ++round)
+        for (PatternMode mode : modes)
+            DrawPatternMode(*canvas, mode, 640, 480);
+    EXPECT_EQ(CountGdiObjects(), before);
+}
+
+} // namespace
