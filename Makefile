@@ -3,7 +3,7 @@ SHELL := /bin/bash
 LOGS := build/logs
 TEST_ARCH = $(shell tools/test-arch)
 
-.PHONY: all deps build build-i686 build-x86_64 test clean
+.PHONY: all deps build build-i686 build-x86_64 test patterns bench clean
 
 all: build
 
@@ -29,6 +29,14 @@ build: build-i686 build-x86_64
 test: build
 	@echo "== running the $(TEST_ARCH) tests under Wine"
 	@tools/bench-run --arch $(TEST_ARCH) -- ctest --preset $(TEST_ARCH) --no-tests=error
+
+# The four patterns at 1920x1080, as README shows them.
+patterns: build
+	@tools/bench-run --arch $(TEST_ARCH) -- tools/render-patterns build/$(TEST_ARCH) docs/patterns
+
+# Draw time of each pattern against one fill of the canvas; never part of the tests.
+bench: build
+	@tools/bench-run --arch $(TEST_ARCH) -- tools/wine-run $$(tools/wine-loader $(TEST_ARCH)) build/$(TEST_ARCH)/draw_bench.exe
 
 clean:
 	rm -rf build out

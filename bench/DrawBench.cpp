@@ -1,0 +1,69 @@
+// Times each pattern's full drawing into a canvas against the floor of one Fill of the same canvas
+// (every pixel written once), at three screen sizes, and prints the medians and their ratio.
+#include "Canvas.h"
+#include "DrawPatternMode.h"
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+double Seconds() {
+    static LARGE_INTEGER frequency = [] {
+        LARGE_INTEGER f;
+        ::QueryPerformanceFrequency(&f);
+        return f;
+    }();
+    LARGE_INTEGER now;
+    ::QueryPerformanceCounter(&now);
+    return static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+template <class Work> double MedianMilliseconds(int runs, Work work) {
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        const double start = Seconds();
+        work();
+        ::GdiFlush();
+        times.push_back((Seconds() - start) * 1000.0);
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+} // namespace
+
+int main() {
+    struct Size {
+        int w, h, runs;
+    };
+    const Size sizes[] = {{1920, 1080, 15}, {3840, 2160, 9}, {7680, 4320, 5}};
+    const struct {
+        PatternMode mode;
+        const char* name;
+    } patterns[] = {{patternLevelRampChart, "level ramp chart (9)"},
+                    {patternGrayRingChart, "gray ring chart (8)"},
+                    {patternGrayStepBands, "gray step bands (7)"},
+                    {patternCentreSquare, "centre square (11)"}};
+
+    std::printf("%-22s %-10s %10s %10s %7s\n", "pattern", "size", "draw ms", "fill ms", "ratio");
+    for (const Size& size : sizes) {
+        CCanvas canvas(nullptr);
+        canvas.Create(size.w, size.h);
+        if (canvas.bitmap == nullptr) {
+            std::printf("%dx%d: no bitmap of that size\n", size.w, size.h);
+            continue;
+        }
+        canvas.darkColor = 0x00000000;
+        for (const auto& pattern : patterns) {
+            DrawPatternMode(canvas, pattern.mode, size.w, size.h); // warm-up: fonts, palette caches
+            const double draw =
+                MedianMilliseconds(size.runs, [&] { DrawPatternMode(canvas, pattern.mode, size.w, size.h); });
+            const double fill = MedianMilliseconds(size.runs, [&] { canvas.Fill(RGB(12, 34, 56)); });
+            char label[16];
+            std::snprintf(label, sizeof label, "%dx%d", size.w, size.h);
+            std::printf("%-22s %-10s %10.2f %10.2f %7.2f\n", pattern.name, label, draw, fill, draw / fill);
+        }
+    }
+    return 0;
+}

@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# Drives tessaryn-render as its users do: good arguments give the right picture, bad ones one line on
+# stderr, a non-zero exit and no file. Usage: render-tool-test.sh WINE-LOADER tessaryn-render.exe
+set -u
+loader=$1 tool=$2
+dir=$(mktemp -d /tmp/render-test.XXXXXX)
+trap 'rm -rf "$dir"' EXIT
+failures=0 checks=0
+
+check() { # check WHAT CONDITION...
+    local what=$1
+    shift
+    checks=$((checks + 1))
+    if "$@"; then return 0; fi
+    echo "FAILED: $what" >&2
+    failures=$((failures + 1))
+}
+
+render() { "$loader" "$tool" "$@" >"$dir/out" 2>"$dir/err" </dev/null; }
+
+# A 64x48 centre square: side 7 at (28, 20), everything else black.
+render 11 64 48 32 "Z:$dir/square.bmp"
+check "a good call exits 0" [ $? -eq 0 ]
+check "it reports no error" [ -z "$(grep tessaryn-render "$dir/err")" ]
+header() { od -An -t u"$2" -j "$1" -N "$2" "$dir/square.bmp" | tr -d ' '; }
+check "a BMP file" [ "$(head -c 2 "$dir/square.bmp")" = BM ]
+check "64 x 48 pixels" [ "$(header 18 4)x$(header 22 4)" = 64x48 ]
+check "24 bits a pixel" [ "$(header 28 2)" = 24 ]
+histogram=$(convert "$dir/square.bmp" -format '%c' histogram:info: 2>/dev/null)
+check "49 white pixels" grep -q '49: (255,255,255)' <<<"$histogram"
+check "3023 black pixels" grep -q '3023: (0,0,0)' <<<"$histogram"
+check "the square where it belongs" \
+    [ "$(convert "$dir/square.bmp" -crop 7x7+28+20 -format '%[fx:minima]' info: 2>/dev/null)" = 1 ]
+check "no temporary file left" [ -z "$(ls "$dir" | grep -v -e '^square.bmp$' -e '^out$' -e '^err$')" ]
+
+# The ramp chart told of an 8-bit display has 52 steps a ramp, so far fewer colours.
+render 9 1024 768 8 "Z:$dir/ramp8.bmp"
+render 9 1024 768 32 "Z:$dir/ramp32.bmp"
+check "8 bits renders" [ -s "$dir/ramp8.bmp" ]
+check "32 bits renders" [ -s "$dir/ramp32.bmp" ]
+# Row 300 crosses the red ramp (rows 288-311), inside the white frame.
+steps() { convert "$dir/$1" -crop 1022x1+1+300 -format '%k' info: 2>/dev/null || echo 0; }
+check "8 bits: 52 steps in the red ramp" [ "$(steps ramp8.bmp)" = 52 ]
+check "32 bits: 256 steps in the red ramp" [ "$(steps ramp32.bmp)" = 256 ]
+
+bad() { # bad WHAT EXPECTED-WORD ARGS...
+    local what=$1 word=$2
+    shift 2
+    render "$@"
+    local status=$?
+    check "$what: non-zero exit" [ $status -ne 0 ]
+    check "$what: one line on stderr" [ "$(grep -c tessaryn-render "$dir/err")" -eq 1 ]
+    check "$what: the line names the problem" grep -q -i "$word" "$dir/err"
+    check "$what: no file" [ ! -e "$dir/bad.bmp" ]
+    check "$what: no partial file" [ ! -e "$dir/bad.bmp.part" ]
+}
+bad "unknown mode" mode 5 64 48 32 "Z:$dir/bad.bmp"
+bad "mode with junk" mode 9x 64 48 32 "Z:$dir/bad.bmp"
+bad "zero width" width 11 0 48 32 "Z:$dir/bad.bmp"
+bad "width above 16384" width 11 16385 48 32 "Z:$dir/bad.bmp"
+bad "negative height" height 11 64 -1 32 "Z:$dir/bad.bmp"
+bad "16 bits per pixel" bits 11 64 48 16 "Z:$dir/bad.bmp"
+bad "too few arguments" usage 11 64 48 32
+bad "unwritable path" "cannot write" 11 64 48 32 "Z:$dir/missing/bad.bmp"
+check "nothing left in a missing folder" [ ! -e "$dir/missing" ]
+
+echo "$((checks - failures)) passed, $failures failed"
+[ $failures -eq 0 ]
