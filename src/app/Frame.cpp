@@ -1,0 +1,118 @@
+#include "Frame.h"
+#include "PatternWindow.h"
+#include "QuitNotifier.h"
+#include "WindowingException.h"
+#include <string>
+#include <vector>
+
+CFrame::CFrame(HINSTANCE instance) : CWindow(instance), patternIndex(0) { quitNotifier.Connect(this); }
+
+CFrame::~CFrame() {
+    // Screen order, first to last; the list holds the only references.
+    for (auto& window : windows)
+        window.reset();
+    windows.clear();
+}
+
+bool CFrame::RegsiterClass() {
+    classInfo.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_ACTIVEBORDER + 1));
+    classInfo.hIcon = ::LoadIconA(instance, MAKEINTRESOURCEA(101));
+    classInfo.hIconSm = ::LoadIconA(instance, MAKEINTRESOURCEA(101));
+    classInfo.lpszClassName = "mrvk for p7sx wndclass";
+    if (!Register())
+        throw CWindowingException("RegisterClass is failed. - CFrame::RegsiterClass");
+    // Without its class no pattern window can be made: report it like the frame's own.
+    if (!CPatternWindow::RegisterClass(instance))
+        throw CWindowingException("RegisterClass is failed. - CPatternWindow::RegisterClass");
+    return true;
+}
+
+bool CFrame::Create() {
+    if (!CWindow::Create(WS_POPUP, 0, nullptr, nullptr, nullptr))
+        throw CWindowingException("CreateWindow is failed. - CFrame::Create");
+    CreateScreenWindows();
+    return true;
+}
+
+LRESULT CFrame::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case WM_CREATE:
+        return OnCreate();
+    case WM_DESTROY:
+        Quit();
+        return 0;
+    case WM_CHAR:
+        OnChar(wParam, lParam);
+        return 0;
+    case WM_LBUTTONDOWN:
+        OnLButtonDown();
+        return 0;
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+        OnRButtonDown();
+        return 0;
+    default:
+        return ::DefWindowProcA(handle, msg, wParam, lParam);
+    }
+}
+
+LRESULT CFrame::OnCreate() {
+    std::vector<char> buffer(256);
+    ::LoadStringA(nullptr, 1, buffer.data(), 256);
+    SetText(std::string(buffer.data()));
+    return 0;
+}
+
+void CFrame::OnChar(WPARAM wParam, LPARAM) {
+    const signed char ch = static_cast<signed char>(wParam & 0xFF);
+    if (ch == 27 || ch == 32) {
+        Quit();
+    } else if (ch >= '1' && ch <= '4') {
+        SelectPattern(ch - '0');
+        ApplyPatternIndex();
+    }
+}
+
+void CFrame::OnLButtonDown() {
+    NextPattern();
+    ApplyPatternIndex();
+}
+
+void CFrame::OnRButtonDown() { Quit(); }
+
+void CFrame::Quit() {
+    quitNotifier.Notify(&CQuitListener::OnPreQuit, 0);
+    quitNotifier.Notify(&CQuitListener::OnQuit, 0);
+}
+
+void CFrame::NextPattern() {
+    ++patternIndex;
+    if (patternIndex > 3)
+        patternIndex = 0;
+}
+
+void CFrame::SelectPattern(int n) { patternIndex = n - 1; }
+
+PatternMode CFrame::CycleMode(int patternIndex) {
+    const PatternMode cycle[4] = {patternLevelRampChart, patternGrayRingChart, patternGrayStepBands,
+                                  patternCentreSquare};
+    return cycle[patternIndex];
+}
+
+void CFrame::ApplyPatternIndex() { ApplyPattern(CycleMode(patternIndex)); }
+
+void CFrame::ApplyPattern(PatternMode mode) {
+    for (auto& window : windows)
+        window->SetMode(mode);
+    FocusFirstScreen();
+}
+
+void CFrame::FocusFirstScreen() {
+    for (auto& window : windows)
+        if (window->screenIndex == 0)
+            ::SetFocus(window->handle);
+}
+
+void CFrame::OnPreQuit(CQuitNotifier*, int) {}
+
+void CFrame::OnQuit(CQuitNotifier*, int code) { ::PostQuitMessage(code); }

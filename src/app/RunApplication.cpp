@@ -1,0 +1,15 @@
+#include "RunApplication.h"
+#include "AppBase.h"
+#include <exception>
+#include <memory>
+
+int RunApplication(HINSTANCE instance, const char* commandLine, int showCommand, AppFactory makeApp,
+                   MessageBoxFunction showBox) {
+    try {
+        std::unique_ptr<CAppBase> app(makeApp(instance));
+        return app->Run(showCommand, commandLine);
+    } catch (const std::exception& e) {
+        showBox(nullptr, e.what(), "Tessaryn - Top level exception handler", MB_ICONERROR);
+        return 0;
+    }
+}
