@@ -1,0 +1,148 @@
+#include "Frame.h"
+#include "OurWindows.h"
+#include "PatternWindow.h"
+#include "Pixels.h"
+#include "TestWindow.h"
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+// A real frame on the bench's screens: its hidden window and one pattern window per monitor.
+class FrameTest : public testing::Test {
+protected:
+    void SetUp() override {
+        frame.reset(new CFrame(::GetModuleHandleA(nullptr)));
+        frame->RegsiterClass();
+        ASSERT_TRUE(frame->Create());
+        PumpMessages();
+        DropQuit();
+    }
+    void TearDown() override {
+        frame.reset();
+        DropQuit();
+        UnregisterProgramClasses();
+    }
+
+    static bool DropQuit() {
+        MSG msg;
+        bool any = false;
+        while (::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE))
+            any = true;
+        return any;
+    }
+
+    void ExpectEveryScreenShows(PatternMode mode) {
+        for (auto& window : frame->windows)
+            EXPECT_EQ(window->mode, mode) << "screen " << window->screenIndex;
+        EXPECT_EQ(::GetFocus(), frame->windows[0]->handle) << "the focus is not on screen 0";
+    }
+
+    void Type(char ch, LPARAM lParam = 1) { frame->windows.back()->Send(WM_CHAR, static_cast<BYTE>(ch), lParam); }
+
+    std::unique_ptr<CFrame> frame;
+};
+
+TEST_F(FrameTest, StartsWithTheRampChartOnEveryMonitorAndAHiddenTitledWindow) {
+    ASSERT_EQ(static_cast<int>(frame->windows.size()), ::GetSystemMetrics(SM_CMONITORS));
+    ASSERT_GE(frame->windows.size(), 2u) << "the bench has two heads";
+    for (size_t i = 0; i < frame->windows.size(); ++i) {
+        CPatternWindow& window = *frame->windows[i];
+        EXPECT_EQ(window.screenIndex, static_cast<int>(i));
+        MONITORINFO info = {};
+        info.cbSize = sizeof info;
+        const POINT corner = {window.screenRect.left, window.screenRect.top};
+        ::GetMonitorInfoA(::MonitorFromPoint(corner, MONITOR_DEFAULTTONULL), &info);
+        EXPECT_TRUE(::EqualRect(&window.screenRect, &info.rcMonitor)) << "screen " << i;
+        RECT placed;
+        ::GetWindowRect(window.handle, &placed);
+        EXPECT_TRUE(::EqualRect(&placed, &window.screenRect)) << "screen " << i;
+        EXPECT_TRUE(::IsWindowVisible(window.handle));
+        EXPECT_EQ(window.canvas->width, window.screenRect.right - window.screenRect.left);
+    }
+    ExpectEveryScreenShows(patternLevelRampChart);
+    EXPECT_EQ(frame->patternIndex, 0);
+    EXPECT_FALSE(::IsWindowVisible(frame->handle));
+    char title[64] = {};
+    ::GetWindowTextA(frame->handle, title, sizeof title);
+    EXPECT_STREQ(title, "Tessaryn");
+}
+
+TEST_F(FrameTest, DigitKeysChooseThePatternAndOtherKeysDoNothing) {
+    const struct {
+        char key;
+        PatternMode mode;
+    } keys[] = {{'2', 8}, {'3', 7}, {'4', 11}, {'1', 9}, {'4', 11}};
+    for (const auto& k : keys) {
+        Type(k.key);
+        SCOPED_TRACE(testing::Message() << "key " << k.key);
+        ExpectEveryScreenShows(k.mode);
+    }
+    const int others[] = {'a', 'Z', '0', '5', '6', '7', '8', '9', '\r', '\t', 0xB1, 0xA0, 0x9B, 0xFF};
+    for (int ch : others) {
+        Type(static_cast<char>(ch));
+        SCOPED_TRACE(testing::Message() << "character " << ch);
+        ExpectEveryScreenShows(patternCentreSquare);
+        EXPECT_EQ(frame->patternIndex, 3);
+    }
+    EXPECT_FALSE(DropQuit());
+}
+
+TEST_F(FrameTest, LeftClicksStepThroughTheCycle) {
+    const PatternMode expected[] = {8, 7, 11, 9, 8};
+    for (PatternMode mode : expected) {
+        frame->windows.back()->Send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+        ExpectEveryScreenShows(mode);
+    }
+    Type('3');
+    frame->windows[0]->Send(WM_LBUTTONDOWN, MK_LBUTTON, 0);
+    ExpectEveryScreenShows(patternCentreSquare);
+}
+
+TEST_F(FrameTest, RepeatingAKeyRedrawsEveryScreen) {
+    Type('2');
+    for (auto& window : frame->windows)
+        window->canvas->Fill(RGB(255, 0, 0)); // a mark the redraw must cover
+    Type('2', 0x40000001); // auto-repeat
+    ExpectEveryScreenShows(patternGrayRingChart);
+    for (auto& window : frame->windows) {
+        const Pixels canvas = ReadPixels(window->canvas->memDC, 0, 0, 40, 40);
+        EXPECT_EQ(CountColor(canvas, {0, 0, 40, 40}, RGB(255, 0, 0)), 0) << "screen " << window->screenIndex;
+        EXPECT_EQ(canvas.At(5, 30), Gray(127));
+    }
+}
+
+TEST_F(FrameTest, EscSpaceRightAndMiddleClicksQuitAndLeaveTheWindows) {
+    for (int way = 0; way < 4; ++way) {
+        CPatternWindow& window = *frame->windows[way % frame->windows.size()];
+        switch (way) {
+        case 0: window.Send(WM_CHAR, 27, 1); break;
+        case 1: window.Send(WM_CHAR, ' ', 1); break;
+        case 2: window.Send(WM_RBUTTONDOWN, MK_RBUTTON, 0); break;
+        case 3: window.Send(WM_MBUTTONDOWN, MK_MBUTTON, 0); break;
+        }
+        MSG msg;
+        ASSERT_TRUE(::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "way " << way;
+        EXPECT_EQ(msg.wParam, 0u);
+        EXPECT_FALSE(DropQuit()) << "more than one quit";
+        for (auto& w : frame->windows)
+            EXPECT_TRUE(::IsWindowVisible(w->handle));
+    }
+    // The frame's own window going away quits too.
+    ::DestroyWindow(frame->handle);
+    EXPECT_TRUE(DropQuit());
+}
+
+TEST_F(FrameTest, DestroyingTheFrameTakesEveryWindowAlong) {
+    std::vector<HWND> handles;
+    for (auto& window : frame->windows)
+        handles.push_back(window->handle);
+    HWND own = frame->handle;
+    frame.reset();
+    for (HWND h : handles)
+        EXPECT_FALSE(::IsWindow(h));
+    EXPECT_FALSE(::IsWindow(own));
+    EXPECT_TRUE(ThreadWindows("calibration pattern wndclass").empty());
+}
+
+} // namespace

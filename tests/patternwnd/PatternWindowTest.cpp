@@ -1,0 +1,135 @@
+#include "CentreSquareRect.h"
+#include "Frame.h"
+#include "OurWindows.h"
+#include "PatternWindow.h"
+#include "Pixels.h"
+#include "TestWindow.h"
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+// One pattern window on a 320 x 240 "screen" at (100, 50); its owner is a frame that has no windows
+// of its own, so input handed to it changes only the frame's cycle position.
+class PatternWindowTest : public testing::Test {
+protected:
+    void SetUp() override {
+        CPatternWindow::RegisterClass(::GetModuleHandleA(nullptr));
+        window.reset(new CPatternWindow(&owner, ::GetModuleHandleA(nullptr), 0, screen));
+        ASSERT_TRUE(window->Create());
+        window->Show(SW_SHOWNORMAL);
+        window->Update();
+        PumpMessages();
+    }
+    void TearDown() override {
+        window.reset();
+        UnregisterProgramClasses();
+        MSG msg;
+        while (::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+        }
+    }
+
+    RECT Placed() {
+        RECT r;
+        ::GetWindowRect(window->handle, &r);
+        return r;
+    }
+
+    const RECT screen = {100, 50, 420, 290};
+    CFrame owner{::GetModuleHandleA(nullptr)};
+    std::unique_ptr<CPatternWindow> window;
+};
+
+TEST_F(PatternWindowTest, CreatedHiddenInModeZeroThenSizedToItsScreen) {
+    EXPECT_EQ(window->mode, patternNone);
+    ASSERT_NE(window->canvas, nullptr);
+    const RECT placed = Placed();
+    EXPECT_TRUE(::EqualRect(&placed, &screen));
+    EXPECT_EQ(window->canvas->width, 320);
+    EXPECT_EQ(window->canvas->height, 240);
+    EXPECT_TRUE(RectIs(ReadPixels(window->canvas->memDC, 0, 0, 320, 240), {0, 0, 320, 240}, RGB(0, 0, 0)));
+    WNDCLASSEXA info = {};
+    info.cbSize = sizeof info;
+    ASSERT_TRUE(::GetClassInfoExA(::GetModuleHandleA(nullptr), "calibration pattern wndclass", &info));
+    EXPECT_EQ(info.style, static_cast<UINT>(CS_HREDRAW | CS_VREDRAW));
+    EXPECT_EQ(info.hbrBackground, nullptr);
+    EXPECT_EQ(info.hCursor, ::LoadCursorA(nullptr, IDC_ARROW));
+    EXPECT_EQ(::GetWindowLongA(window->handle, GWL_STYLE) & (WS_CAPTION | WS_BORDER | WS_THICKFRAME), 0);
+}
+
+TEST_F(PatternWindowTest, AnySizeGoesBackToTheScreenAndAnUnchangedCanvasStays) {
+    window->SetMode(patternCentreSquare);
+    HBITMAP bitmap = window->canvas->bitmap;
+    ::MoveWindow(window->handle, 0, 0, 77, 33, TRUE);
+    RECT placed = Placed();
+    EXPECT_TRUE(::EqualRect(&placed, &screen));
+    window->Send(WM_SIZE, SIZE_RESTORED, MAKELPARAM(5, 5));
+    placed = Placed();
+    EXPECT_TRUE(::EqualRect(&placed, &screen));
+    EXPECT_EQ(window->canvas->bitmap, bitmap);
+    EXPECT_EQ(window->canvas->width, 320);
+}
+
+TEST_F(PatternWindowTest, SetModeDrawsPaintsAndFocusesOnlyOnAChange) {
+    TestWindow other("tessaryn test other window");
+    ASSERT_TRUE(other.CreateAt(600, 400, 30, 30));
+
+    window->SetMode(patternCentreSquare);
+    EXPECT_EQ(::GetFocus(), window->handle);
+    const RECT square = CentreSquare(320, 240);
+    Pixels shown = ReadWindow(window->handle);
+    EXPECT_TRUE(RectIs(shown, square, RGB(255, 255, 255)));
+    EXPECT_EQ(CountColor(shown, {0, 0, 320, 240}, RGB(0, 0, 0)),
+              320 * 240 - (square.right - square.left) * (square.bottom - square.top));
+
+    // The same mode again: redrawn and repainted, but neither moved nor focused.
+    ::SetFocus(other.handle);
+    ::SetWindowPos(window->handle, nullptr, 130, 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    window->canvas->Fill(RGB(255, 0, 0));
+    window->SetMode(patternCentreSquare);
+    EXPECT_EQ(::GetFocus(), other.handle);
+    EXPECT_EQ(Placed().left, 130);
+    EXPECT_TRUE(RectIs(ReadWindow(window->handle), square, RGB(255, 255, 255)));
+
+    // A new mode takes the focus and goes back onto the screen.
+    window->SetMode(patternGrayStepBands);
+    EXPECT_EQ(::GetFocus(), window->handle);
+    EXPECT_EQ(Placed().left, 100);
+    EXPECT_EQ(ReadWindow(window->handle).At(0, 0), Gray(239));
+}
+
+TEST_F(PatternWindowTest, PaletteMessagesRedrawOnlyWithAPattern) {
+    window->canvas->Fill(RGB(255, 0, 0));
+    EXPECT_EQ(window->Send(WM_QUERYNEWPALETTE, 0, 0), 0);
+    EXPECT_EQ(window->Send(WM_PALETTECHANGED, 0, 0), 0);
+    EXPECT_EQ(ReadPixels(window->canvas->memDC, 0, 0, 1, 1).At(0, 0), RGB(255, 0, 0)) << "mode 0 drew";
+
+    window->SetMode(patternGrayStepBands);
+    window->canvas->Fill(RGB(255, 0, 0));
+    EXPECT_EQ(window->Send(WM_QUERYNEWPALETTE, 0, 0), TRUE);
+    EXPECT_EQ(ReadPixels(window->canvas->memDC, 0, 0, 1, 1).At(0, 0), Gray(239));
+    window->canvas->Fill(RGB(255, 0, 0));
+    EXPECT_EQ(window->Send(WM_PALETTECHANGED, reinterpret_cast<WPARAM>(window->handle), 0), 0);
+    EXPECT_EQ(ReadPixels(window->canvas->memDC, 0, 0, 1, 1).At(0, 0), Gray(239));
+}
+
+TEST_F(PatternWindowTest, InputGoesToTheFrame) {
+    window->Send(WM_CHAR, '3', 1);
+    EXPECT_EQ(owner.patternIndex, 2);
+    window->Send(WM_LBUTTONDOWN, MK_LBUTTON, 0);
+    EXPECT_EQ(owner.patternIndex, 3);
+    EXPECT_EQ(window->Send(WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(window->handle), 0), MA_ACTIVATEANDEAT);
+    window->Send(WM_RBUTTONDOWN, MK_RBUTTON, 0);
+    MSG msg;
+    EXPECT_TRUE(::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
+TEST_F(PatternWindowTest, AWindowThatWasNeverCreatedOnlyRecordsItsMode) {
+    CPatternWindow never(&owner, ::GetModuleHandleA(nullptr), 1, screen);
+    never.SetMode(patternGrayRingChart);
+    EXPECT_EQ(never.mode, patternGrayRingChart);
+    EXPECT_EQ(never.canvas, nullptr);
+    EXPECT_EQ(never.handle, nullptr);
+}
+
+} // namespace
