@@ -3,7 +3,7 @@ SHELL := /bin/bash
 LOGS := build/logs
 TEST_ARCH = $(shell tools/test-arch)
 
-.PHONY: all deps build build-i686 build-x86_64 test patterns bench clean
+.PHONY: all deps build build-i686 build-x86_64 test run patterns bench clean
 
 all: build
 
@@ -29,6 +29,11 @@ build: build-i686 build-x86_64
 test: build
 	@echo "== running the $(TEST_ARCH) tests under Wine"
 	@tools/bench-run --arch $(TEST_ARCH) -- ctest --preset $(TEST_ARCH) --no-tests=error
+
+# Runs Tessaryn: on your own monitors where $$DISPLAY is set, else on the virtual bench display with a
+# screenshot of each pattern under out/.
+run: build
+	@tools/run-tessaryn $(TEST_ARCH)
 
 # The four patterns at 1920x1080, as README shows them.
 patterns: build
