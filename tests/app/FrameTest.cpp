@@ -1,4 +1,5 @@
 #include "Frame.h"
+#include "GdiCount.h"
 #include "OurWindows.h"
 #include "PatternWindow.h"
 #include "Pixels.h"
@@ -131,6 +132,20 @@ TEST_F(FrameTest, EscSpaceRightAndMiddleClicksQuitAndLeaveTheWindows) {
     // The frame's own window going away quits too.
     ::DestroyWindow(frame->handle);
     EXPECT_TRUE(DropQuit());
+}
+
+TEST_F(FrameTest, HundredsOfPatternChangesLeaveNoGdiObjectBehind) {
+    for (int i = 0; i < 4; ++i) // every pattern once: fonts and caches settle
+        frame->windows[0]->Send(WM_LBUTTONDOWN, MK_LBUTTON, 0);
+    PumpMessages();
+    const unsigned before = CountGdiObjects();
+    for (int i = 0; i < 200; ++i)
+        frame->windows[0]->Send(WM_LBUTTONDOWN, MK_LBUTTON, 0);
+    for (int i = 0; i < 100; ++i)
+        frame->windows[0]->Send(WM_CHAR, '2', 0x40000001); // a held key's auto-repeat
+    PumpMessages();
+    EXPECT_EQ(CountGdiObjects(), before);
+    ExpectEveryScreenShows(patternGrayRingChart);
 }
 
 TEST_F(FrameTest, DestroyingTheFrameTakesEveryWindowAlong) {

@@ -12,3 +12,74 @@ same_pixels() {
     diff=$(compare -metric AE "$1" "$2" null: 2>&1) || true
     [ "$diff" = 0 ] || { echo "$diff pixels differ between $1 and $2" >&2; return 1; }
 }
+
+# --- Driving the real program like an operator. Needs $loader, $program, $render and $dir set. ---
+
+# start_program: starts Tessaryn and waits until a window is visible on every head.
+start_program() {
+    "$loader" "$program" </dev/null >>"$dir/program.log" 2>&1 &
+    pid=$!
+    local want=${#geometry[@]}
+    for _ in $(seq 150); do
+        [ "$(visible_windows | wc -l)" -ge "$want" ] && return 0
+        sleep 0.2
+    done
+    echo "the program did not show $want windows" >&2
+    return 1
+}
+
+visible_windows() { xdotool search --onlyvisible --class tessaryn.exe 2>/dev/null; }
+
+# window_at GEOMETRY: the X window of ours that covers exactly that head.
+window_at() {
+    local g=$1 id
+    for id in $(visible_windows); do
+        eval "$(xdotool getwindowgeometry --shell "$id")"
+        [ "${WIDTH}x${HEIGHT}+${X}+${Y}" = "$g" ] && { echo "$id"; return 0; }
+    done
+    return 1
+}
+
+# expected MODE SIZE: the render tool's picture of a pattern at a head's size (made once).
+expected() {
+    local file="$dir/expected-$1-$2.bmp"
+    [ -s "$file" ] || "$loader" "$render" "$1" "${2%x*}" "${2#*x}" "${bits:-32}" "Z:$file" </dev/null >/dev/null 2>&1
+    echo "$file"
+}
+
+# heads_show MODE: every head shows that pattern exactly, within a few seconds.
+heads_show() {
+    local mode=$1 g tries
+    for tries in $(seq 20); do
+        screenshot "$dir/now.png"
+        local all=1
+        for g in "${geometry[@]}"; do
+            convert "$dir/now.png" -crop "$g" +repage "$dir/head.png"
+            same_pixels "$dir/head.png" "$(expected "$mode" "${g%%+*}")" 2>/dev/null || { all=0; break; }
+        done
+        [ $all = 1 ] && return 0
+        sleep 0.25
+    done
+    echo "head $g does not show pattern $mode" >&2
+    cp "$dir/now.png" "${failshot:-/tmp}/tessaryn-failed-$mode.png" 2>/dev/null
+    return 1
+}
+
+# click GEOMETRY BUTTON: a click in the middle of a head.
+click() {
+    local g=$1 size=${1%%+*} pos=${1#*+}
+    xdotool mousemove $(( ${pos%+*} + ${size%x*} / 2 )) $(( ${pos#*+} + ${size#*x} / 2 )) click "$2"
+}
+
+# focus_on_screen0: the keyboard focus is on the window of the first head.
+focus_on_screen0() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$(window_at "${geometry[0]}")" ]; }
+
+# ends_with_zero: the program ends by itself within a few seconds, with exit code 0 and no window left.
+ends_with_zero() {
+    for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+    if kill -0 "$pid" 2>/dev/null; then kill "$pid"; wait "$pid"; return 1; fi
+    wait "$pid"
+    local status=$?
+    [ $status -eq 0 ] || { echo "exit code $status" >&2; return 1; }
+    [ -z "$(visible_windows)" ]
+}
