@@ -3,7 +3,7 @@ SHELL := /bin/bash
 LOGS := build/logs
 TEST_ARCH = $(shell tools/test-arch)
 
-.PHONY: all deps build build-i686 build-x86_64 test run patterns bench clean
+.PHONY: all deps build build-i686 build-x86_64 test run patterns bench package clean
 
 all: build
 
@@ -42,6 +42,11 @@ patterns: build
 # Draw time of each pattern against one fill of the canvas; never part of the tests.
 bench: build
 	@tools/bench-run --arch $(TEST_ARCH) -- tools/wine-run $$(tools/wine-loader $(TEST_ARCH)) build/$(TEST_ARCH)/draw_bench.exe
+
+# The release zip of the 32-bit program: build/i686/tessaryn-*.zip.
+package: build-i686
+	@tools/step "packaging" $(LOGS)/package.log cmake --build --preset i686 --target package
+	@ls build/i686/tessaryn-*.zip
 
 clean:
 	rm -rf build out
