@@ -6,7 +6,7 @@ class CFrame;
 // Tessaryn's application: Init makes the main frame (and with it a pattern window on every screen),
 // Exit deletes it. The frame's window itself stays hidden.
 class CApp : public CAppBase {
-public:
+  public:
     explicit CApp(HINSTANCE instance);
     ~CApp() override;
 

@@ -22,9 +22,13 @@ int CAppBase::Run(int showCommand, const char* commandLine) {
     return result;
 }
 
-bool CAppBase::Init(int, const char*) { return true; }
+bool CAppBase::Init(int, const char*) {
+    return true;
+}
 
-bool CAppBase::Exit() { return true; }
+bool CAppBase::Exit() {
+    return true;
+}
 
 int CAppBase::MessageLoop() {
     MSG msg;

@@ -4,7 +4,7 @@
 // The application object: Run initialises, runs the message loop until WM_QUIT and exits. A false Init
 // or Exit makes Run return -1.
 class CAppBase {
-public:
+  public:
     explicit CAppBase(HINSTANCE instance);
     virtual ~CAppBase();
     CAppBase(const CAppBase&) = delete;

@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
-CFrame::CFrame(HINSTANCE instance) : CWindow(instance), patternIndex(0) { quitNotifier.Connect(this); }
+CFrame::CFrame(HINSTANCE instance) : CWindow(instance), patternIndex(0) {
+    quitNotifier.Connect(this);
+}
 
 CFrame::~CFrame() {
     // Screen order, first to last; the list holds the only references.
@@ -78,7 +80,9 @@ void CFrame::OnLButtonDown() {
     ApplyPatternIndex();
 }
 
-void CFrame::OnRButtonDown() { Quit(); }
+void CFrame::OnRButtonDown() {
+    Quit();
+}
 
 void CFrame::Quit() {
     quitNotifier.Notify(&CQuitListener::OnPreQuit, 0);
@@ -91,7 +95,9 @@ void CFrame::NextPattern() {
         patternIndex = 0;
 }
 
-void CFrame::SelectPattern(int n) { patternIndex = n - 1; }
+void CFrame::SelectPattern(int n) {
+    patternIndex = n - 1;
+}
 
 PatternMode CFrame::CycleMode(int patternIndex) {
     const PatternMode cycle[4] = {patternLevelRampChart, patternGrayRingChart, patternGrayStepBands,
@@ -99,7 +105,9 @@ PatternMode CFrame::CycleMode(int patternIndex) {
     return cycle[patternIndex];
 }
 
-void CFrame::ApplyPatternIndex() { ApplyPattern(CycleMode(patternIndex)); }
+void CFrame::ApplyPatternIndex() {
+    ApplyPattern(CycleMode(patternIndex));
+}
 
 void CFrame::ApplyPattern(PatternMode mode) {
     for (auto& window : windows)
@@ -115,4 +123,6 @@ void CFrame::FocusFirstScreen() {
 
 void CFrame::OnPreQuit(CQuitNotifier*, int) {}
 
-void CFrame::OnQuit(CQuitNotifier*, int code) { ::PostQuitMessage(code); }
+void CFrame::OnQuit(CQuitNotifier*, int code) {
+    ::PostQuitMessage(code);
+}

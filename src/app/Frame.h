@@ -10,7 +10,7 @@ class CPatternWindow;
 // The controller: a hidden window of its own, one pattern window per screen, and the position in the
 // pattern cycle. Keys and clicks of every pattern window come here; quitting goes through the notifier.
 class CFrame : public CWindow, public CQuitListener {
-public:
+  public:
     explicit CFrame(HINSTANCE instance);
     ~CFrame() override;
 
@@ -39,6 +39,6 @@ public:
     std::vector<boost::shared_ptr<CPatternWindow>> windows;
     int patternIndex;
 
-private:
+  private:
     LRESULT OnCreate();
 };

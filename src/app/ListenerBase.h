@@ -5,7 +5,7 @@ class CQuitNotifier;
 
 // Keeps the notifiers a listener is connected to, and disconnects from all of them when it goes.
 class CListenerBase {
-public:
+  public:
     CListenerBase();
     virtual ~CListenerBase();
     CListenerBase(const CListenerBase&) = delete;

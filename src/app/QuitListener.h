@@ -3,7 +3,7 @@
 
 // A listener of the quit notifier: told OnPreQuit and then OnQuit when the program is to end.
 class CQuitListener : public CListenerBase {
-public:
+  public:
     ~CQuitListener() override = 0;
     virtual void OnPreQuit(CQuitNotifier* notifier, int code);
     virtual void OnQuit(CQuitNotifier* notifier, int code);

@@ -5,7 +5,7 @@ class CQuitListener;
 
 // The process-wide quit notification: an ordered list of listeners, each told in connection order.
 class CQuitNotifier {
-public:
+  public:
     using Operation = void (CQuitListener::*)(CQuitNotifier*, int);
 
     void Connect(CQuitListener* listener);

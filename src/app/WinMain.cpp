@@ -3,7 +3,9 @@
 
 namespace {
 
-CAppBase* MakeApp(HINSTANCE instance) { return new CApp(instance); }
+CAppBase* MakeApp(HINSTANCE instance) {
+    return new CApp(instance);
+}
 
 } // namespace
 

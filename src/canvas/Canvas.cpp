@@ -10,7 +10,9 @@ int CCanvas::OwnerDisplayBits(HWND owner) {
     return bits;
 }
 
-CCanvas::~CCanvas() { palette.Reset(); }
+CCanvas::~CCanvas() {
+    palette.Reset();
+}
 
 void CCanvas::Paint() {
     PAINTSTRUCT paint;

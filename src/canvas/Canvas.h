@@ -5,7 +5,7 @@
 // A surface with a logical palette and the pattern routines. Every routine rebuilds the palette,
 // draws the whole pattern into memDC and leaves the palette for Paint, which selects and realizes it.
 class CCanvas : public CSurface {
-public:
+  public:
     explicit CCanvas(HWND owner);
     ~CCanvas() override;
 
@@ -18,8 +18,8 @@ public:
 
     void DrawGrayRingChart();
     void DrawGratingBlock(int u, int left, int top, bool mirrorX, bool mirrorY);
-    void DrawMirroredLine(HDC hdc, int left, int top, bool mirrorX, bool mirrorY, int blockWidth, int blockHeight,
-                          int x1, int y1, int x2, int y2);
+    void DrawMirroredLine(HDC hdc, int left, int top, bool mirrorX, bool mirrorY, int blockWidth,
+                          int blockHeight, int x1, int y1, int x2, int y2);
     static int MirrorCoordinate(bool flag, int extent, int v);
 
     void DrawGrayStepBands();
@@ -35,7 +35,7 @@ public:
     static int OwnerDisplayBits(HWND owner);
     DisplayBitsReader readDisplayBits;
 
-private:
+  private:
     // Fills a rectangle of memDC with a brush made for it and deleted right after.
     void FillSolid(const RECT& rect, COLORREF color);
 };

@@ -2,7 +2,9 @@
 
 CPalette::CPalette() : handle(nullptr) {}
 
-CPalette::~CPalette() { Reset(); }
+CPalette::~CPalette() {
+    Reset();
+}
 
 int CPalette::AddColor(COLORREF color) {
     entries.push_back(color);

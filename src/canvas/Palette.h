@@ -5,7 +5,7 @@
 // The colour list of a canvas and the logical palette made from it: entry i is the i-th colour
 // added since the last Reset. Create does not delete an earlier handle; callers Reset first.
 class CPalette {
-public:
+  public:
     CPalette();
     virtual ~CPalette();
     CPalette(const CPalette&) = delete;

@@ -4,7 +4,7 @@
 // Selects a logical palette into a device context for one scope (as a background palette: FALSE),
 // optionally realizes it, and selects the previous palette back, without realizing, on exit.
 class CPaletteSelect {
-public:
+  public:
     CPaletteSelect(HDC dc, HPALETTE palette, bool realize)
         : dc(dc), previous(palette ? ::SelectPalette(dc, palette, FALSE) : nullptr) {
         if (palette && realize)
@@ -17,7 +17,7 @@ public:
     CPaletteSelect(const CPaletteSelect&) = delete;
     CPaletteSelect& operator=(const CPaletteSelect&) = delete;
 
-private:
+  private:
     HDC dc;
     HPALETTE previous;
 };

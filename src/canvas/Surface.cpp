@@ -3,7 +3,9 @@
 CSurface::CSurface(HWND owner)
     : owner(owner), memDC(nullptr), bitmap(nullptr), width(0), height(0), darkColor(0x00FFFFFF) {}
 
-CSurface::~CSurface() { Destroy(); }
+CSurface::~CSurface() {
+    Destroy();
+}
 
 bool CSurface::Create(int width, int height) {
     if (memDC != nullptr || width == 0 || height == 0)

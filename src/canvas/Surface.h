@@ -4,7 +4,7 @@
 // The off-screen surface of a window: a memory DC with a bitmap compatible with the owner window's
 // display, width x height pixels. Made by Create, dropped by Destroy, remade by Resize on a new size.
 class CSurface {
-public:
+  public:
     explicit CSurface(HWND owner);
     virtual ~CSurface();
     CSurface(const CSurface&) = delete;
@@ -23,7 +23,7 @@ public:
     int height;
     COLORREF darkColor;
 
-protected:
+  protected:
     // Copies the update rectangle of a paint from the surface to the window, 1:1.
     void CopyUpdateRect(const PAINTSTRUCT& paint);
 };

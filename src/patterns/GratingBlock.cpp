@@ -4,19 +4,26 @@
 #include "Line.h"
 #include <algorithm>
 
-int CCanvas::MirrorCoordinate(bool flag, int extent, int v) { return flag ? extent - v - 1 : v; }
+int CCanvas::MirrorCoordinate(bool flag, int extent, int v) {
+    return flag ? extent - v - 1 : v;
+}
 
 void CCanvas::DrawMirroredLine(HDC hdc, int left, int top, bool mirrorX, bool mirrorY, int blockWidth,
                                int blockHeight, int x1, int y1, int x2, int y2) {
-    Line(hdc, left + MirrorCoordinate(mirrorX, blockWidth, x1), top + MirrorCoordinate(mirrorY, blockHeight, y1),
-         left + MirrorCoordinate(mirrorX, blockWidth, x2), top + MirrorCoordinate(mirrorY, blockHeight, y2));
+    Line(hdc, left + MirrorCoordinate(mirrorX, blockWidth, x1),
+         top + MirrorCoordinate(mirrorY, blockHeight, y1), left + MirrorCoordinate(mirrorX, blockWidth, x2),
+         top + MirrorCoordinate(mirrorY, blockHeight, y2));
 }
 
 void CCanvas::DrawGratingBlock(int u, int left, int top, bool mirrorX, bool mirrorY) {
     const int bw = 4 * u, bh = 3 * u;
     // Block-local lines: horizontal at y over [a, b), vertical at x over [a, b).
-    auto horizontal = [&](int y, int a, int b) { DrawMirroredLine(memDC, left, top, mirrorX, mirrorY, bw, bh, a, y, b, y); };
-    auto vertical = [&](int x, int a, int b) { DrawMirroredLine(memDC, left, top, mirrorX, mirrorY, bw, bh, x, a, x, b); };
+    auto horizontal = [&](int y, int a, int b) {
+        DrawMirroredLine(memDC, left, top, mirrorX, mirrorY, bw, bh, a, y, b, y);
+    };
+    auto vertical = [&](int x, int a, int b) {
+        DrawMirroredLine(memDC, left, top, mirrorX, mirrorY, bw, bh, x, a, x, b);
+    };
 
     {
         CBrush fill(::CreateSolidBrush(PALETTEINDEX(0)));

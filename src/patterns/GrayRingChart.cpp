@@ -21,18 +21,21 @@ struct Cell {
 };
 
 // In fill order: up the left side, across the top, down the right side.
-const Cell cells[14] = {{X2, Y4, 0}, {X1, Y4, 0}, {X1, Y3, 4},  {X1, Y2, 5},  {X1, Y1, 6},
-                        {X2, Y1, 7}, {X3, Y1, 2}, {X4, Y1, 2},  {X5, Y1, 8},  {X6, Y1, 9},
+const Cell cells[14] = {{X2, Y4, 0},  {X1, Y4, 0},  {X1, Y3, 4}, {X1, Y2, 5}, {X1, Y1, 6},
+                        {X2, Y1, 7},  {X3, Y1, 2},  {X4, Y1, 2}, {X5, Y1, 8}, {X6, Y1, 9},
                         {X6, Y2, 10}, {X6, Y3, 11}, {X6, Y4, 1}, {X5, Y4, 1}};
 
 RECT CellRect(const Cell& cell, int cx, int cy, int s) {
-    const int xs[6][2] = {{cx - 3 * s, cx - 2 * s - 2}, {cx - 2 * s, cx - s - 2}, {cx - s, cx - 2},
-                          {cx, cx + s},                 {cx + s + 2, cx + 2 * s}, {cx + 2 * s + 2, cx + 3 * s}};
+    const int xs[6][2] = {
+        {cx - 3 * s, cx - 2 * s - 2}, {cx - 2 * s, cx - s - 2},    {cx - s, cx - 2}, {cx, cx + s},
+        {cx + s + 2, cx + 2 * s},     {cx + 2 * s + 2, cx + 3 * s}};
     const int ys[4][2] = {{cy - 2 * s, cy - s - 2}, {cy - s, cy - 2}, {cy, cy + s}, {cy + s + 2, cy + 2 * s}};
     return {xs[cell.column][0], ys[cell.row][0], xs[cell.column][1], ys[cell.row][1]};
 }
 
-void Text(HDC dc, int x, int y, const char* text) { ::TextOutA(dc, x, y, text, static_cast<int>(std::strlen(text))); }
+void Text(HDC dc, int x, int y, const char* text) {
+    ::TextOutA(dc, x, y, text, static_cast<int>(std::strlen(text)));
+}
 
 } // namespace
 
@@ -101,7 +104,7 @@ void CCanvas::DrawGrayRingChart() {
         CPen white(::CreatePen(PS_SOLID, 1, PALETTEINDEX(1)));
         CGdiSelect selectedPen(memDC, white);
 
-        const char* percent[14] = {nullptr, "0%", "10%", "20%", "30%", "40%", "50%",
+        const char* percent[14] = {nullptr, "0%",  "10%", "20%", "30%", "40%",  "50%",
                                    "50%",   "60%", "70%", "80%", "90%", "100%", nullptr};
         for (int i = 1; i <= 12; ++i) {
             const RECT c = CellRect(cells[i], cx, cy, s);
@@ -136,14 +139,17 @@ void CCanvas::DrawGrayRingChart() {
     for (int i = 0; i < 2; ++i) {
         const RECT c = CellRect(cells[innerCells[i]], cx, cy, s);
         const int left = c.left + (c.right - c.left) / 4, top = c.top + (c.bottom - c.top) / 4;
-        FillSolid({left, top, left + (c.right - c.left) / 2, top + (c.bottom - c.top) / 2}, PALETTEINDEX(15 + i));
+        FillSolid({left, top, left + (c.right - c.left) / 2, top + (c.bottom - c.top) / 2},
+                  PALETTEINDEX(15 + i));
     }
 
     const int upperTop = barCentre - coreHeight, lowerTop = h - coreHeight - barCentre;
     FillSolid({barLeft, upperTop, w - barLeft, upperTop + barHeight}, PALETTEINDEX(1));
-    FillSolid({coreLeft, upperTop + coreInset, w - coreLeft, upperTop + coreInset + coreHeight}, PALETTEINDEX(0));
+    FillSolid({coreLeft, upperTop + coreInset, w - coreLeft, upperTop + coreInset + coreHeight},
+              PALETTEINDEX(0));
     FillSolid({barLeft, lowerTop, w - barLeft, lowerTop + barHeight}, PALETTEINDEX(0));
-    FillSolid({coreLeft, lowerTop + coreInset, w - coreLeft, lowerTop + coreInset + coreHeight}, PALETTEINDEX(1));
+    FillSolid({coreLeft, lowerTop + coreInset, w - coreLeft, lowerTop + coreInset + coreHeight},
+              PALETTEINDEX(1));
 
     {
         CPen framePen(::CreatePen(PS_SOLID, frameWidth, PALETTEINDEX(3)));

@@ -28,6 +28,7 @@ void CCanvas::DrawGrayStepBands() {
                 index = i == 0 ? 0 : i < 16 ? i + 17 : 1;
             else
                 index = i == 0 ? 0 : i + 32;
-            FillSolid({(w * i) / 17, bandTop[band], (w * (i + 1)) / 17, bandBottom[band]}, PALETTEINDEX(index));
+            FillSolid({(w * i) / 17, bandTop[band], (w * (i + 1)) / 17, bandBottom[band]},
+                      PALETTEINDEX(index));
         }
 }

@@ -8,7 +8,7 @@ class CFrame;
 // The borderless window covering one screen. It draws its mode's pattern into its canvas and paints
 // from it; keys and clicks go to the frame, which decides everything.
 class CPatternWindow : public CWindow {
-public:
+  public:
     CPatternWindow(CFrame* owner, HINSTANCE instance, int screenIndex, const RECT& screenRect);
     ~CPatternWindow() override;
 
@@ -24,7 +24,7 @@ public:
     int screenIndex;
     PatternMode mode;
 
-private:
+  private:
     LRESULT OnCreate();
     void OnSize();
     void OnPaint();

@@ -12,7 +12,9 @@ namespace {
 
 int requestedBits = 32;
 
-int RequestedBits(HWND) { return requestedBits; }
+int RequestedBits(HWND) {
+    return requestedBits;
+}
 
 // A whole decimal number and nothing else.
 bool ParseInt(const char* text, int& value) {

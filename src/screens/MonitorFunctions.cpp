@@ -1,18 +1,22 @@
 #include "MonitorFunctions.h"
 #include <cstring>
 
-const HMONITOR CMonitorFunctions::primaryPseudoMonitor = reinterpret_cast<HMONITOR>(static_cast<INT_PTR>(0x12340042));
+const HMONITOR CMonitorFunctions::primaryPseudoMonitor =
+    reinterpret_cast<HMONITOR>(static_cast<INT_PTR>(0x12340042));
 
 namespace {
 
-template <class Function> Function As(FARPROC proc) { return reinterpret_cast<Function>(reinterpret_cast<void*>(proc)); }
+template <class Function> Function As(FARPROC proc) {
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(proc));
+}
 
 } // namespace
 
 CMonitorFunctions::CMonitorFunctions(ProcLookup lookup)
     : found(false), getSystemMetrics(nullptr), enumDisplayMonitors(nullptr), getMonitorInfo(nullptr) {
-    const char* const names[7] = {"GetSystemMetrics",    "MonitorFromWindow", "MonitorFromRect", "MonitorFromPoint",
-                                  "EnumDisplayMonitors", "GetMonitorInfoA",   "EnumDisplayDevicesA"};
+    const char* const names[7] = {"GetSystemMetrics",   "MonitorFromWindow",   "MonitorFromRect",
+                                  "MonitorFromPoint",   "EnumDisplayMonitors", "GetMonitorInfoA",
+                                  "EnumDisplayDevicesA"};
     FARPROC procs[7];
     bool all = true;
     for (int i = 0; i < 7; ++i) {
@@ -34,7 +38,8 @@ int CMonitorFunctions::GetSystemMetrics(int index) const {
     return index == SM_CMONITORS ? 1 : ::GetSystemMetrics(index);
 }
 
-BOOL CMonitorFunctions::EnumDisplayMonitors(HDC dc, LPCRECT clip, MONITORENUMPROC callback, LPARAM data) const {
+BOOL CMonitorFunctions::EnumDisplayMonitors(HDC dc, LPCRECT clip, MONITORENUMPROC callback,
+                                            LPARAM data) const {
     if (found)
         return enumDisplayMonitors(dc, clip, callback, data);
     RECT primary = {0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};

@@ -4,7 +4,7 @@
 // The multiple-monitor functions, looked up by name at run time: the system's own when all seven are
 // there, else the answers of a system with one monitor covering the primary display.
 class CMonitorFunctions {
-public:
+  public:
     using ProcLookup = FARPROC (*)(const char* name);
 
     explicit CMonitorFunctions(ProcLookup lookup);
@@ -21,7 +21,7 @@ public:
     // What the single-monitor answers call the primary monitor.
     static const HMONITOR primaryPseudoMonitor;
 
-private:
+  private:
     bool found;
     int(WINAPI* getSystemMetrics)(int);
     BOOL(WINAPI* enumDisplayMonitors)(HDC, LPCRECT, MONITORENUMPROC, LPARAM);

@@ -4,7 +4,9 @@
 
 CScreenList* CScreenList::current = nullptr;
 
-CScreenList::CScreenList() { current = this; }
+CScreenList::CScreenList() {
+    current = this;
+}
 
 CScreenList::~CScreenList() {
     if (current == this)

@@ -5,7 +5,7 @@
 // The monitors as the enumeration reports them, in its order. GetInstance gives the one list of the
 // process, or null on systems too old for monitor enumeration (the single-display path then applies).
 class CScreenList {
-public:
+  public:
     CScreenList();
     virtual ~CScreenList();
     CScreenList(const CScreenList&) = delete;

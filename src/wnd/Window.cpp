@@ -18,7 +18,9 @@ CWindow::CWindow(HINSTANCE instance) : CWindowHandle(instance), classInfo() {
     classInfo.hIconSm = ::LoadIconA(nullptr, IDI_APPLICATION);
 }
 
-CWindow::~CWindow() { Destroy(); }
+CWindow::~CWindow() {
+    Destroy();
+}
 
 bool CWindow::Register() {
     classInfo.lpfnWndProc = &CWindow::InitialWindowProc;
@@ -82,4 +84,6 @@ void CWindow::RethrowKeptException() {
     }
 }
 
-bool CWindow::HasKeptException() { return static_cast<bool>(kept); }
+bool CWindow::HasKeptException() {
+    return static_cast<bool>(kept);
+}

@@ -5,7 +5,7 @@
 // A window bound to its object: classInfo describes the class Register registers, Create makes the
 // window, and every message of it reaches the virtual WindowProc. The object must outlive its window.
 class CWindow : public CWindowHandle {
-public:
+  public:
     explicit CWindow(HINSTANCE instance);
     ~CWindow() override;
 
@@ -25,7 +25,7 @@ public:
     WNDCLASSEXA classInfo;
     static CWindow* creating;
 
-private:
+  private:
     static LRESULT Deliver(CWindow* window, UINT msg, WPARAM wParam, LPARAM lParam);
     static std::exception_ptr kept;
 };

@@ -4,13 +4,21 @@ CWindowHandle::CWindowHandle(HINSTANCE instance) : instance(instance), handle(nu
 
 CWindowHandle::~CWindowHandle() {}
 
-bool CWindowHandle::Show(int showCommand) { return ::ShowWindow(handle, showCommand) != 0; }
+bool CWindowHandle::Show(int showCommand) {
+    return ::ShowWindow(handle, showCommand) != 0;
+}
 
-bool CWindowHandle::Hide() { return Show(SW_HIDE); }
+bool CWindowHandle::Hide() {
+    return Show(SW_HIDE);
+}
 
-bool CWindowHandle::IsVisible() { return ::IsWindowVisible(handle) != 0; }
+bool CWindowHandle::IsVisible() {
+    return ::IsWindowVisible(handle) != 0;
+}
 
-bool CWindowHandle::Update() { return ::UpdateWindow(handle) != 0; }
+bool CWindowHandle::Update() {
+    return ::UpdateWindow(handle) != 0;
+}
 
 bool CWindowHandle::GetWindowRect(RECT& out) {
     RECT r;
@@ -19,7 +27,9 @@ bool CWindowHandle::GetWindowRect(RECT& out) {
     return result;
 }
 
-bool CWindowHandle::GetWindowRect(RECT* out) { return ::GetWindowRect(handle, out) != 0; }
+bool CWindowHandle::GetWindowRect(RECT* out) {
+    return ::GetWindowRect(handle, out) != 0;
+}
 
 bool CWindowHandle::GetClientRect(RECT* out) {
     RECT r;
@@ -34,7 +44,9 @@ RECT CWindowHandle::GetClientRect() {
     return r;
 }
 
-bool CWindowHandle::GetPlacement(WINDOWPLACEMENT* out) { return ::GetWindowPlacement(handle, out) != 0; }
+bool CWindowHandle::GetPlacement(WINDOWPLACEMENT* out) {
+    return ::GetWindowPlacement(handle, out) != 0;
+}
 
 bool CWindowHandle::Move(int x, int y, int width, int height, bool repaint) {
     return ::MoveWindow(handle, x, y, width, height, repaint ? TRUE : FALSE) != 0;
@@ -52,17 +64,29 @@ bool CWindowHandle::SetPos(HWND insertAfter, const RECT& r, UINT flags) {
     return SetPos(insertAfter, r.left, r.top, r.right - r.left, r.bottom - r.top, flags);
 }
 
-bool CWindowHandle::SetForeground() { return ::SetForegroundWindow(handle) != 0; }
+bool CWindowHandle::SetForeground() {
+    return ::SetForegroundWindow(handle) != 0;
+}
 
-bool CWindowHandle::SetText(const std::string& text) { return SetText(text.c_str()); }
+bool CWindowHandle::SetText(const std::string& text) {
+    return SetText(text.c_str());
+}
 
-bool CWindowHandle::SetText(const char* text) { return ::SetWindowTextA(handle, text) != 0; }
+bool CWindowHandle::SetText(const char* text) {
+    return ::SetWindowTextA(handle, text) != 0;
+}
 
-LONG CWindowHandle::GetLong(int index) { return ::GetWindowLongA(handle, index); }
+LONG CWindowHandle::GetLong(int index) {
+    return ::GetWindowLongA(handle, index);
+}
 
-LONG CWindowHandle::SetLong(int index, LONG value) { return ::SetWindowLongA(handle, index, value); }
+LONG CWindowHandle::SetLong(int index, LONG value) {
+    return ::SetWindowLongA(handle, index, value);
+}
 
-HDC CWindowHandle::GetDC() { return ::GetDC(handle); }
+HDC CWindowHandle::GetDC() {
+    return ::GetDC(handle);
+}
 
 LRESULT CWindowHandle::Send(UINT msg, WPARAM wParam, LPARAM lParam) {
     return ::SendMessageA(handle, msg, wParam, lParam);
@@ -72,14 +96,22 @@ bool CWindowHandle::Post(UINT msg, WPARAM wParam, LPARAM lParam) {
     return ::PostMessageA(handle, msg, wParam, lParam) != 0;
 }
 
-bool CWindowHandle::Validate(const RECT* r) { return ::ValidateRect(handle, r) != 0; }
+bool CWindowHandle::Validate(const RECT* r) {
+    return ::ValidateRect(handle, r) != 0;
+}
 
 bool CWindowHandle::Invalidate(const RECT* r, bool erase) {
     return ::InvalidateRect(handle, r, erase ? TRUE : FALSE) != 0;
 }
 
-HWND CWindowHandle::SetParent(HWND newParent) { return ::SetParent(handle, newParent); }
+HWND CWindowHandle::SetParent(HWND newParent) {
+    return ::SetParent(handle, newParent);
+}
 
-HWND CWindowHandle::GetParent() { return ::GetParent(handle); }
+HWND CWindowHandle::GetParent() {
+    return ::GetParent(handle);
+}
 
-bool CWindowHandle::IsChild(HWND other) { return ::IsChild(handle, other) != 0; }
+bool CWindowHandle::IsChild(HWND other) {
+    return ::IsChild(handle, other) != 0;
+}

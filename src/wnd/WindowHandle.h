@@ -5,7 +5,7 @@
 // Holds a window's handle and wraps the everyday window calls as virtual operations; bool results are
 // true when the window system returned non-zero. Never used by itself: windows derive from CWindow.
 class CWindowHandle {
-public:
+  public:
     explicit CWindowHandle(HINSTANCE instance);
     virtual ~CWindowHandle();
     CWindowHandle(const CWindowHandle&) = delete;

@@ -11,7 +11,7 @@ namespace {
 
 // A real frame on the bench's screens: its hidden window and one pattern window per monitor.
 class FrameTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         frame.reset(new CFrame(::GetModuleHandleA(nullptr)));
         frame->RegsiterClass();
@@ -39,7 +39,9 @@ protected:
         EXPECT_EQ(::GetFocus(), frame->windows[0]->handle) << "the focus is not on screen 0";
     }
 
-    void Type(char ch, LPARAM lParam = 1) { frame->windows.back()->Send(WM_CHAR, static_cast<BYTE>(ch), lParam); }
+    void Type(char ch, LPARAM lParam = 1) {
+        frame->windows.back()->Send(WM_CHAR, static_cast<BYTE>(ch), lParam);
+    }
 
     std::unique_ptr<CFrame> frame;
 };
@@ -104,7 +106,7 @@ TEST_F(FrameTest, RepeatingAKeyRedrawsEveryScreen) {
     Type('2');
     for (auto& window : frame->windows)
         window->canvas->Fill(RGB(255, 0, 0)); // a mark the redraw must cover
-    Type('2', 0x40000001); // auto-repeat
+    Type('2', 0x40000001);                    // auto-repeat
     ExpectEveryScreenShows(patternGrayRingChart);
     for (auto& window : frame->windows) {
         const Pixels canvas = ReadPixels(window->canvas->memDC, 0, 0, 40, 40);
@@ -117,10 +119,18 @@ TEST_F(FrameTest, EscSpaceRightAndMiddleClicksQuitAndLeaveTheWindows) {
     for (int way = 0; way < 4; ++way) {
         CPatternWindow& window = *frame->windows[way % frame->windows.size()];
         switch (way) {
-        case 0: window.Send(WM_CHAR, 27, 1); break;
-        case 1: window.Send(WM_CHAR, ' ', 1); break;
-        case 2: window.Send(WM_RBUTTONDOWN, MK_RBUTTON, 0); break;
-        case 3: window.Send(WM_MBUTTONDOWN, MK_MBUTTON, 0); break;
+        case 0:
+            window.Send(WM_CHAR, 27, 1);
+            break;
+        case 1:
+            window.Send(WM_CHAR, ' ', 1);
+            break;
+        case 2:
+            window.Send(WM_RBUTTONDOWN, MK_RBUTTON, 0);
+            break;
+        case 3:
+            window.Send(WM_MBUTTONDOWN, MK_MBUTTON, 0);
+            break;
         }
         MSG msg;
         ASSERT_TRUE(::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "way " << way;

@@ -8,7 +8,9 @@ namespace {
 
 struct RecordingListener : CQuitListener {
     RecordingListener(std::vector<std::string>& log, std::string name) : log(log), name(std::move(name)) {}
-    void OnPreQuit(CQuitNotifier*, int code) override { log.push_back(name + " pre " + std::to_string(code)); }
+    void OnPreQuit(CQuitNotifier*, int code) override {
+        log.push_back(name + " pre " + std::to_string(code));
+    }
     void OnQuit(CQuitNotifier*, int code) override { log.push_back(name + " quit " + std::to_string(code)); }
     std::vector<std::string>& log;
     std::string name;

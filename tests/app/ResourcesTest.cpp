@@ -32,7 +32,8 @@ TEST(Resources, TitleInEnglishAndJapanese) {
 }
 
 TEST(Resources, IconInTwoSizesOfSixteenColours) {
-    const std::string group = ResourceText(RT_GROUP_ICON, MAKEINTRESOURCEA(101), MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL));
+    const std::string group =
+        ResourceText(RT_GROUP_ICON, MAKEINTRESOURCEA(101), MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL));
     ASSERT_GE(group.size(), 6u + 2 * 14);
     const BYTE* p = reinterpret_cast<const BYTE*>(group.data());
     const int count = p[4] | (p[5] << 8);
@@ -54,7 +55,8 @@ TEST(Resources, IconInTwoSizesOfSixteenColours) {
 }
 
 TEST(Resources, VersionRecordAndManifest) {
-    const std::string version = ResourceText(RT_VERSION, MAKEINTRESOURCEA(1), MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
+    const std::string version =
+        ResourceText(RT_VERSION, MAKEINTRESOURCEA(1), MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
     ASSERT_FALSE(version.empty());
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT length = 0;
@@ -64,11 +66,13 @@ TEST(Resources, VersionRecordAndManifest) {
     EXPECT_EQ(fixed->dwFileVersionLS, 0x00000000u);
     EXPECT_EQ(fixed->dwProductVersionMS, 0x00020001u);
     WORD* translation = nullptr;
-    ASSERT_TRUE(::VerQueryValueA(copy.data(), "\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation), &length));
+    ASSERT_TRUE(::VerQueryValueA(copy.data(), "\\VarFileInfo\\Translation",
+                                 reinterpret_cast<void**>(&translation), &length));
     EXPECT_EQ(translation[0], 0x409);
     EXPECT_EQ(translation[1], 1200);
 
-    const std::string manifest = ResourceText(RT_MANIFEST, MAKEINTRESOURCEA(1), MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL));
+    const std::string manifest =
+        ResourceText(RT_MANIFEST, MAKEINTRESOURCEA(1), MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL));
     EXPECT_NE(manifest.find("PerMonitorV2"), std::string::npos);
     EXPECT_NE(manifest.find("true/pm"), std::string::npos);
 }

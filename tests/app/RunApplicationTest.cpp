@@ -23,12 +23,16 @@ int WINAPI RecordBox(HWND owner, LPCSTR text, LPCSTR caption, UINT style) {
     return IDOK;
 }
 
-CAppBase* MakeTessaryn(HINSTANCE instance) { return new CApp(instance); }
+CAppBase* MakeTessaryn(HINSTANCE instance) {
+    return new CApp(instance);
+}
 
-int RunTessaryn() { return RunApplication(::GetModuleHandleA(nullptr), "", SW_SHOWNORMAL, &MakeTessaryn, &RecordBox); }
+int RunTessaryn() {
+    return RunApplication(::GetModuleHandleA(nullptr), "", SW_SHOWNORMAL, &MakeTessaryn, &RecordBox);
+}
 
 class RunApplicationTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override { box = Box(); }
     void TearDown() override {
         UnregisterProgramClasses();

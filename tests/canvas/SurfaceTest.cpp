@@ -7,10 +7,12 @@
 namespace {
 
 class SurfaceTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override { ASSERT_TRUE(window.CreateAt(0, 0, 120, 80)); }
 
-    Pixels ReadCanvas(const CCanvas& canvas) { return ReadPixels(canvas.memDC, 0, 0, canvas.width, canvas.height); }
+    Pixels ReadCanvas(const CCanvas& canvas) {
+        return ReadPixels(canvas.memDC, 0, 0, canvas.width, canvas.height);
+    }
 
     TestWindow window{"tessaryn test surface owner"};
 };

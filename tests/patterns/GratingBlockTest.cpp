@@ -8,13 +8,14 @@ namespace {
 const COLORREF white = RGB(255, 255, 255), black = RGB(0, 0, 0), marker = RGB(255, 0, 0);
 
 class GratingBlock : public PatternFixture {
-protected:
+  protected:
     // Draws one block at (3, 2) on a red canvas with the ring chart's palette selected, and returns
     // the block's pixels as local rows (the canvas is checked to be untouched around it).
     std::vector<std::vector<COLORREF>> Draw(int u, bool mirrorX, bool mirrorY) {
         auto canvas = MakeCanvas(4 * u + 6, 3 * u + 4);
         canvas->Fill(marker);
-        const int levels[17] = {0, 255, 127, 191, 25, 51, 76, 102, 153, 178, 204, 229, 130, 122, 135, 12, 242};
+        const int levels[17] = {0,   255, 127, 191, 25,  51,  76, 102, 153,
+                                178, 204, 229, 130, 122, 135, 12, 242};
         for (int level : levels)
             canvas->palette.AddColor(Gray(level));
         canvas->palette.Create(0);
@@ -76,7 +77,8 @@ TEST_F(GratingBlock, GratingsAndStripesAtSquareSize8) {
             ASSERT_TRUE(b[y][x] == white || b[y][x] == black);
 
     // Stripes of two pixels, P first: 130/127, 130/122, 135/122 by row.
-    const COLORREF first[3] = {Gray(130), Gray(130), Gray(135)}, second[3] = {Gray(127), Gray(122), Gray(122)};
+    const COLORREF first[3] = {Gray(130), Gray(130), Gray(135)},
+                   second[3] = {Gray(127), Gray(122), Gray(122)};
     for (int r = 0; r < 3; ++r)
         for (int j = 0; j < 8; ++j) {
             const COLORREF expected = j % 4 < 2 ? first[r] : second[r];

@@ -53,11 +53,11 @@ TEST_F(GrayRingChart, At1600x1200) {
     EXPECT_TRUE(RectIs(p, {800, 360, 920, 478}, background));
     EXPECT_TRUE(RectIs(p, {922, 722, 1040, 751}, white));
     EXPECT_TRUE(RectIs(p, {951, 751, 1010, 810}, Gray(242)));
-    EXPECT_TRUE(RectIs(p, {440, 360, 558, 478}, Gray(76)));   // 30%
-    EXPECT_TRUE(RectIs(p, {560, 360, 678, 478}, Gray(102)));  // 40%
-    EXPECT_TRUE(RectIs(p, {922, 360, 1040, 478}, Gray(153))); // 60%
+    EXPECT_TRUE(RectIs(p, {440, 360, 558, 478}, Gray(76)));    // 30%
+    EXPECT_TRUE(RectIs(p, {560, 360, 678, 478}, Gray(102)));   // 40%
+    EXPECT_TRUE(RectIs(p, {922, 360, 1040, 478}, Gray(153)));  // 60%
     EXPECT_TRUE(RectIs(p, {1042, 480, 1160, 598}, Gray(204))); // 80%
-    EXPECT_TRUE(RectIs(p, {440, 600, 558, 720}, Gray(25)));   // 10%
+    EXPECT_TRUE(RectIs(p, {440, 600, 558, 720}, Gray(25)));    // 10%
     EXPECT_TRUE(RectIs(p, {1042, 722, 1160, 840}, white));     // 100%
 
     // Labels in white where they belong (the glyphs are the font's own).

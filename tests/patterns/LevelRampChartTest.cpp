@@ -84,7 +84,8 @@ TEST_F(LevelRampChart, EightBitDisplayTakesFiftyTwoStepsAndTheLeftoverSplits) {
             const int top = 288 + 24 * row, bottom = top + 24;
             EXPECT_TRUE(RectIs(p, {1, top, 37, bottom}, RampColor(row, 255)));
             for (int k = 1; k <= 50; ++k)
-                ASSERT_TRUE(RectIs(p, {18 + 19 * k, top, 18 + 19 * (k + 1), bottom}, RampColor(row, 255 - 5 * k)));
+                ASSERT_TRUE(
+                    RectIs(p, {18 + 19 * k, top, 18 + 19 * (k + 1), bottom}, RampColor(row, 255 - 5 * k)));
             EXPECT_TRUE(RectIs(p, {987, top, w - 1, bottom}, RampColor(row, 0)));
         }
     }

@@ -8,7 +8,7 @@
 // Canvases as a pattern window makes them (white first, then darkColor black), owned by one hidden
 // window, with the display depth the ramp chart is told chosen by the test.
 class PatternFixture : public testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite();
     static void TearDownTestSuite();
 

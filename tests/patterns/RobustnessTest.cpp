@@ -6,7 +6,8 @@ namespace {
 
 class PatternRobustness : public PatternFixture {};
 
-const PatternMode modes[4] = {patternLevelRampChart, patternGrayRingChart, patternGrayStepBands, patternCentreSquare};
+const PatternMode modes[4] = {patternLevelRampChart, patternGrayRingChart, patternGrayStepBands,
+                              patternCentreSquare};
 const size_t paletteSizes[4] = {1033, 17, 49, 2};
 
 TEST_F(PatternRobustness, EveryPatternEndsOnTinyAndThinCanvases) {

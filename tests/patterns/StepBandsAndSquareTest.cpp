@@ -10,7 +10,8 @@ TEST_F(StepBands, SeventeenCellsInThreeBands) {
     struct Case {
         int w, h, b1, b2;
     };
-    for (const Case& c : {Case{1024, 768, 153, 613}, Case{1920, 1080, 216, 864}, Case{1280, 1024, 204, 818}}) {
+    for (const Case& c :
+         {Case{1024, 768, 153, 613}, Case{1920, 1080, 216, 864}, Case{1280, 1024, 204, 818}}) {
         SCOPED_TRACE(testing::Message() << c.w << "x" << c.h);
         auto canvas = MakeCanvas(c.w, c.h);
         canvas->DrawGrayStepBands();
@@ -21,7 +22,8 @@ TEST_F(StepBands, SeventeenCellsInThreeBands) {
         EXPECT_EQ(canvas->palette.entries[48], Gray(16));
         EXPECT_TRUE(HoldsStockObjects(canvas->memDC));
 
-        const int top[17] = {239, 240, 241, 242, 243, 244, 245, 246, 247, 248, 249, 250, 251, 252, 253, 254, 255};
+        const int top[17] = {239, 240, 241, 242, 243, 244, 245, 246, 247,
+                             248, 249, 250, 251, 252, 253, 254, 255};
         const int middle[17] = {0, 15, 31, 47, 63, 79, 95, 111, 127, 143, 159, 175, 191, 207, 223, 239, 255};
         for (int i = 0; i < 17; ++i) {
             const int left = (c.w * i) / 17, right = (c.w * (i + 1)) / 17;
@@ -47,9 +49,9 @@ TEST_F(CentreSquareTest, SquareOfOneFiftiethForCommonScreens) {
         int w, h;
         RECT square;
     };
-    const Case cases[] = {{640, 480, {281, 201, 359, 279}},    {800, 600, {351, 251, 448, 348}},
-                          {1024, 768, {449, 321, 574, 446}},   {1280, 1024, {559, 431, 720, 592}},
-                          {1600, 1200, {702, 502, 897, 697}},  {1920, 1080, {858, 438, 1061, 641}}};
+    const Case cases[] = {{640, 480, {281, 201, 359, 279}},   {800, 600, {351, 251, 448, 348}},
+                          {1024, 768, {449, 321, 574, 446}},  {1280, 1024, {559, 431, 720, 592}},
+                          {1600, 1200, {702, 502, 897, 697}}, {1920, 1080, {858, 438, 1061, 641}}};
     for (const Case& c : cases) {
         const RECT r = CentreSquare(c.w, c.h);
         EXPECT_EQ(r.left, c.square.left) << c.w << "x" << c.h;

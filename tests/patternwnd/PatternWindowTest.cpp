@@ -12,7 +12,7 @@ namespace {
 // One pattern window on a 320 x 240 "screen" at (100, 50); its owner is a frame that has no windows
 // of its own, so input handed to it changes only the frame's cycle position.
 class PatternWindowTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         CPatternWindow::RegisterClass(::GetModuleHandleA(nullptr));
         window.reset(new CPatternWindow(&owner, ::GetModuleHandleA(nullptr), 0, screen));

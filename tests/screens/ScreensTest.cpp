@@ -17,9 +17,9 @@ OSVERSIONINFOA Version(DWORD platform, DWORD major, DWORD minor) {
 }
 
 TEST(Screens, VersionDecidesBetweenEnumerationAndTheSingleDisplay) {
-    EXPECT_FALSE(CScreenList::UsesMonitorEnumeration(Version(VER_PLATFORM_WIN32_WINDOWS, 4, 0)));  // 95
-    EXPECT_TRUE(CScreenList::UsesMonitorEnumeration(Version(VER_PLATFORM_WIN32_WINDOWS, 4, 10)));  // 98
-    EXPECT_TRUE(CScreenList::UsesMonitorEnumeration(Version(VER_PLATFORM_WIN32_WINDOWS, 4, 90)));  // Me
+    EXPECT_FALSE(CScreenList::UsesMonitorEnumeration(Version(VER_PLATFORM_WIN32_WINDOWS, 4, 0))); // 95
+    EXPECT_TRUE(CScreenList::UsesMonitorEnumeration(Version(VER_PLATFORM_WIN32_WINDOWS, 4, 10))); // 98
+    EXPECT_TRUE(CScreenList::UsesMonitorEnumeration(Version(VER_PLATFORM_WIN32_WINDOWS, 4, 90))); // Me
     EXPECT_TRUE(CScreenList::UsesMonitorEnumeration(Version(VER_PLATFORM_WIN32_WINDOWS, 5, 0)));
     EXPECT_FALSE(CScreenList::UsesMonitorEnumeration(Version(VER_PLATFORM_WIN32_NT, 3, 51)));
     EXPECT_FALSE(CScreenList::UsesMonitorEnumeration(Version(VER_PLATFORM_WIN32_NT, 4, 0)));
@@ -43,7 +43,8 @@ TEST(Screens, KnownDualHeadDesktopsSplitIntoLeftAndRightHalves) {
         EXPECT_TRUE(::EqualRect(&parts[0], &left)) << c.w << "x" << c.h;
         EXPECT_TRUE(::EqualRect(&parts[1], &right)) << c.w << "x" << c.h;
     }
-    for (const Case& c : {Case{1280, 1024}, Case{3200, 1024}, Case{1600, 1200}, Case{1200, 3201}, Case{2400, 1200}}) {
+    for (const Case& c :
+         {Case{1280, 1024}, Case{3200, 1024}, Case{1600, 1200}, Case{1200, 3201}, Case{2400, 1200}}) {
         const std::vector<RECT> parts = SplitSingleDisplay(c.w, c.h);
         ASSERT_EQ(parts.size(), 1u) << c.w << "x" << c.h;
         const RECT whole = {0, 0, c.w, c.h};
@@ -64,8 +65,9 @@ BOOL CALLBACK Collect(HMONITOR monitor, HDC dc, LPRECT rect, LPARAM data) {
 }
 
 TEST(Screens, AnyMissingMonitorFunctionGivesTheSingleMonitorAnswers) {
-    const char* names[] = {"GetSystemMetrics",    "MonitorFromWindow", "MonitorFromRect",    "MonitorFromPoint",
-                           "EnumDisplayMonitors", "GetMonitorInfoA",   "EnumDisplayDevicesA"};
+    const char* names[] = {"GetSystemMetrics",   "MonitorFromWindow",   "MonitorFromRect",
+                           "MonitorFromPoint",   "EnumDisplayMonitors", "GetMonitorInfoA",
+                           "EnumDisplayDevicesA"};
     const RECT primary = {0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
     for (const char* name : names) {
         SCOPED_TRACE(name);
@@ -74,7 +76,8 @@ TEST(Screens, AnyMissingMonitorFunctionGivesTheSingleMonitorAnswers) {
         EXPECT_FALSE(functions.Found());
         EXPECT_EQ(functions.GetSystemMetrics(SM_CMONITORS), 1);
         std::vector<std::pair<HMONITOR, RECT>> seen;
-        EXPECT_TRUE(functions.EnumDisplayMonitors(nullptr, nullptr, &Collect, reinterpret_cast<LPARAM>(&seen)));
+        EXPECT_TRUE(
+            functions.EnumDisplayMonitors(nullptr, nullptr, &Collect, reinterpret_cast<LPARAM>(&seen)));
         ASSERT_EQ(seen.size(), 1u);
         EXPECT_TRUE(::EqualRect(&seen[0].second, &primary));
 

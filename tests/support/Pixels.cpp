@@ -44,8 +44,9 @@ testing::AssertionResult RectIs(const Pixels& p, const RECT& rect, COLORREF colo
         for (int x = rect.left; x < rect.right; ++x)
             if (p.At(x, y) != color) {
                 char text[160];
-                std::snprintf(text, sizeof text, "pixel (%d, %d) of (%ld, %ld, %ld, %ld) is %06lX, expected %06lX",
-                              x, y, rect.left, rect.top, rect.right, rect.bottom,
+                std::snprintf(text, sizeof text,
+                              "pixel (%d, %d) of (%ld, %ld, %ld, %ld) is %06lX, expected %06lX", x, y,
+                              rect.left, rect.top, rect.right, rect.bottom,
                               static_cast<unsigned long>(p.At(x, y)), static_cast<unsigned long>(color));
                 return testing::AssertionFailure() << text;
             }

@@ -22,4 +22,6 @@ testing::AssertionResult RectIs(const Pixels& p, const RECT& rect, COLORREF colo
 // Number of pixels of rect that have the colour.
 int CountColor(const Pixels& p, const RECT& rect, COLORREF color);
 
-inline COLORREF Gray(int level) { return RGB(level, level, level); }
+inline COLORREF Gray(int level) {
+    return RGB(level, level, level);
+}

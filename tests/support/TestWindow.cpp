@@ -4,7 +4,9 @@ TestWindow::TestWindow(const std::string& className) : CWindow(::GetModuleHandle
     classInfo.lpszClassName = name.c_str();
 }
 
-TestWindow::~TestWindow() { Destroy(); }
+TestWindow::~TestWindow() {
+    Destroy();
+}
 
 LRESULT TestWindow::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;

@@ -7,7 +7,7 @@
 // A plain framework window for tests: its own class name, an optional handler that sees every message
 // first (return true to mark it handled), and a canvas that paints it when one is attached.
 class TestWindow : public CWindow {
-public:
+  public:
     using Handler = std::function<bool(TestWindow&, UINT, WPARAM, LPARAM, LRESULT&)>;
 
     explicit TestWindow(const std::string& className);

@@ -73,7 +73,7 @@ TEST(Window, WrappersActOnTheWindow) {
 }
 
 class ShowRecorder : public TestWindow {
-public:
+  public:
     ShowRecorder() : TestWindow("tessaryn test show recorder") {}
     bool Show(int showCommand) override {
         commands.push_back(showCommand);
