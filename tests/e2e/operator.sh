@@ -55,6 +55,25 @@ xdotool key 3
 check "key 3" heads_show 7
 click "${geometry[0]}" 1
 check "after key 3 a left click shows 11" heads_show 11
+xdotool key 2
+check "key 2 before the long run" heads_show 8
+
+# A long run (two-head bench only): a digit held in auto-repeat for ten seconds, then 200 clicks.
+if [ "${LONG_RUN:-0}" = 1 ]; then
+    xdotool keydown 2
+    sleep 10
+    xdotool keyup 2
+    check "after holding 2 for ten seconds every head shows 8" heads_show 8
+    check "and the focus is on screen 0" focus_on_screen0
+    size=${geometry[0]%%+*} pos=${geometry[0]#*+}
+    xdotool mousemove $(( ${pos%+*} + ${size%x*} / 2 )) $(( ${pos#*+} + ${size#*x} / 2 ))
+    xdotool click --repeat 200 --delay 40 1
+    check "200 clicks later (a multiple of the cycle) every head shows 8 again" heads_show 8
+    click "${geometry[0]}" 1
+    check "and the next click shows 7" heads_show 7
+fi
+xdotool key 4
+check "key 4" heads_show 11
 
 # On another screen the first click only activates that window; the second acts.
 if [ ${#geometry[@]} -ge 2 ]; then
