@@ -71,6 +71,23 @@ TEST_F(FrameTest, StartsWithTheRampChartOnEveryMonitorAndAHiddenTitledWindow) {
     EXPECT_STREQ(title, "Tessaryn");
 }
 
+TEST_F(FrameTest, ThePointerStaysTheVisibleStandardArrowOverEveryScreen) {
+    for (auto& window : frame->windows) {
+        const RECT& r = window->screenRect;
+        ::SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+        for (int i = 0; i < 10; ++i) {
+            PumpMessages();
+            ::Sleep(20);
+        }
+        CURSORINFO info = {};
+        info.cbSize = sizeof info;
+        ASSERT_TRUE(::GetCursorInfo(&info));
+        EXPECT_TRUE(info.flags & CURSOR_SHOWING) << "screen " << window->screenIndex;
+        EXPECT_EQ(info.hCursor, ::LoadCursorA(nullptr, IDC_ARROW)) << "screen " << window->screenIndex;
+        EXPECT_EQ(::WindowFromPoint(info.ptScreenPos), window->handle);
+    }
+}
+
 TEST_F(FrameTest, DigitKeysChooseThePatternAndOtherKeysDoNothing) {
     const struct {
         char key;
