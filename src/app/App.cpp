@@ -1,6 +1,5 @@
 #include "App.h"
 #include "Frame.h"
-#include "WindowingException.h"
 
 CApp::CApp(HINSTANCE instance) : CAppBase(instance), frame(nullptr) {}
 
@@ -14,7 +13,8 @@ bool CApp::Init(int, const char*) {
             Exit();
             return false;
         }
-    } catch (const CWindowingException&) {
+    } catch (...) {
+        // Whatever stopped the start-up, no window of ours stays on screen over the report.
         delete frame;
         frame = nullptr;
         throw;
