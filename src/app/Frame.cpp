@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+const char* const CFrame::className = "mrvk for p7sx wndclass";
+
 CFrame::CFrame(HINSTANCE instance) : CWindow(instance), patternIndex(0) {
     quitNotifier.Connect(this);
 }
@@ -20,7 +22,7 @@ bool CFrame::RegsiterClass() {
     classInfo.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_ACTIVEBORDER + 1));
     classInfo.hIcon = ::LoadIconA(instance, MAKEINTRESOURCEA(101));
     classInfo.hIconSm = ::LoadIconA(instance, MAKEINTRESOURCEA(101));
-    classInfo.lpszClassName = "mrvk for p7sx wndclass";
+    classInfo.lpszClassName = className;
     if (!Register())
         throw CWindowingException("RegisterClass is failed. - CFrame::RegsiterClass");
     // Without its class no pattern window can be made: report it like the frame's own.

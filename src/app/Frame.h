@@ -1,4 +1,5 @@
 #pragma once
+#include "PatternInput.h"
 #include "PatternMode.h"
 #include "QuitListener.h"
 #include "Window.h"
@@ -9,18 +10,20 @@ class CPatternWindow;
 
 // The controller: a hidden window of its own, one pattern window per screen, and the position in the
 // pattern cycle. Keys and clicks of every pattern window come here; quitting goes through the notifier.
-class CFrame : public CWindow, public CQuitListener {
+class CFrame : public CWindow, public CQuitListener, public CPatternInput {
   public:
     explicit CFrame(HINSTANCE instance);
     ~CFrame() override;
+
+    static const char* const className;
 
     bool RegsiterClass();
     bool Create();
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
-    void OnChar(WPARAM wParam, LPARAM lParam);
-    void OnLButtonDown();
-    void OnRButtonDown();
+    void OnChar(WPARAM wParam, LPARAM lParam) override;
+    void OnLButtonDown() override;
+    void OnRButtonDown() override;
     void Quit();
 
     void NextPattern();

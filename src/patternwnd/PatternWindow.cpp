@@ -1,17 +1,13 @@
 #include "PatternWindow.h"
 #include "DrawPatternMode.h"
-#include "Frame.h"
 
-namespace {
+const char* const CPatternWindow::className = "calibration pattern wndclass";
 
-const char* const patternClassName = "calibration pattern wndclass";
-
-} // namespace
-
-CPatternWindow::CPatternWindow(CFrame* owner, HINSTANCE instance, int screenIndex, const RECT& screenRect)
+CPatternWindow::CPatternWindow(CPatternInput* owner, HINSTANCE instance, int screenIndex,
+                               const RECT& screenRect)
     : CWindow(instance), owner(owner), canvas(nullptr), screenRect(screenRect), screenIndex(screenIndex),
       mode(patternNone) {
-    classInfo.lpszClassName = patternClassName;
+    classInfo.lpszClassName = className;
 }
 
 CPatternWindow::~CPatternWindow() {
@@ -28,7 +24,7 @@ bool CPatternWindow::RegisterClass(HINSTANCE instance) {
     info.hIcon = ::LoadIconA(nullptr, IDI_APPLICATION);
     info.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
     info.hbrBackground = nullptr;
-    info.lpszClassName = patternClassName;
+    info.lpszClassName = className;
     info.hIconSm = ::LoadIconA(nullptr, IDI_APPLICATION);
     return ::RegisterClassExA(&info) != 0;
 }

@@ -1,24 +1,24 @@
 #pragma once
 #include "Canvas.h"
+#include "PatternInput.h"
 #include "PatternMode.h"
 #include "Window.h"
 
-class CFrame;
-
 // The borderless window covering one screen. It draws its mode's pattern into its canvas and paints
-// from it; keys and clicks go to the frame, which decides everything.
+// from it; keys and clicks go to its owner, which decides everything.
 class CPatternWindow : public CWindow {
   public:
-    CPatternWindow(CFrame* owner, HINSTANCE instance, int screenIndex, const RECT& screenRect);
+    CPatternWindow(CPatternInput* owner, HINSTANCE instance, int screenIndex, const RECT& screenRect);
     ~CPatternWindow() override;
 
     static bool RegisterClass(HINSTANCE instance);
+    static const char* const className;
     bool Create();
     void SetMode(PatternMode newMode);
     void DrawPattern();
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
-    CFrame* owner;
+    CPatternInput* owner;
     CCanvas* canvas;
     RECT screenRect;
     int screenIndex;

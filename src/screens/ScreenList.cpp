@@ -1,10 +1,9 @@
 #include "ScreenList.h"
-#include "MonitorFunctions.h"
 #include <memory>
 
 CScreenList* CScreenList::current = nullptr;
 
-CScreenList::CScreenList() {
+CScreenList::CScreenList() : functions(&CMonitorFunctions::Process()) {
     current = this;
 }
 
@@ -37,9 +36,10 @@ bool CScreenList::UsesMonitorEnumeration(const OSVERSIONINFOA& version) {
     }
 }
 
-void CScreenList::Enumerate() {
+void CScreenList::Enumerate(const CMonitorFunctions& functions) {
+    this->functions = &functions;
     records.clear();
-    CMonitorFunctions::Process().EnumDisplayMonitors(nullptr, nullptr, &CScreenList::EnumProc, 0);
+    functions.EnumDisplayMonitors(nullptr, nullptr, &CScreenList::EnumProc, 0);
 }
 
 BOOL CALLBACK CScreenList::EnumProc(HMONITOR monitor, HDC dc, RECT* monitorRect, LPARAM data) {
@@ -51,7 +51,7 @@ bool CScreenList::OnMonitor(HMONITOR monitor, HDC, const RECT* monitorRect, LPAR
     record.monitor = monitor;
     record.rect = *monitorRect;
     record.info.cbSize = sizeof(MONITORINFOEXA);
-    CMonitorFunctions::Process().GetMonitorInfoA(monitor, reinterpret_cast<MONITORINFO*>(&record.info));
+    functions->GetMonitorInfoA(monitor, reinterpret_cast<MONITORINFO*>(&record.info));
     records.push_back(record);
     return true;
 }

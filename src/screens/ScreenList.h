@@ -1,4 +1,5 @@
 #pragma once
+#include "MonitorFunctions.h"
 #include "ScreenRecord.h"
 #include <vector>
 
@@ -12,7 +13,8 @@ class CScreenList {
     CScreenList& operator=(const CScreenList&) = delete;
 
     static CScreenList* GetInstance();
-    void Enumerate();
+    // Asks the given monitor functions (the process's own by default) for the monitors again.
+    void Enumerate(const CMonitorFunctions& functions = CMonitorFunctions::Process());
     static BOOL CALLBACK EnumProc(HMONITOR monitor, HDC dc, RECT* monitorRect, LPARAM data);
     virtual bool OnMonitor(HMONITOR monitor, HDC dc, const RECT* monitorRect, LPARAM data);
 
@@ -21,4 +23,7 @@ class CScreenList {
 
     std::vector<ScreenRecord> records;
     static CScreenList* current;
+
+  private:
+    const CMonitorFunctions* functions;
 };

@@ -9,7 +9,7 @@ namespace {
 
 // These run on a palette display (the bench at depth 8); elsewhere they skip.
 class EightBitDisplay : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         HDC screen = ::GetDC(nullptr);
         const int bits = ::GetDeviceCaps(screen, BITSPIXEL);
@@ -20,9 +20,7 @@ protected:
     }
     void TearDown() override {
         UnregisterProgramClasses();
-        MSG msg;
-        while (::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-        }
+        DropQuitMessages();
     }
 };
 

@@ -17,20 +17,12 @@ class FrameTest : public testing::Test {
         frame->RegsiterClass();
         ASSERT_TRUE(frame->Create());
         PumpMessages();
-        DropQuit();
+        DropQuitMessages();
     }
     void TearDown() override {
         frame.reset();
-        DropQuit();
+        DropQuitMessages();
         UnregisterProgramClasses();
-    }
-
-    static bool DropQuit() {
-        MSG msg;
-        bool any = false;
-        while (::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE))
-            any = true;
-        return any;
     }
 
     void ExpectEveryScreenShows(PatternMode mode) {
@@ -105,7 +97,7 @@ TEST_F(FrameTest, DigitKeysChooseThePatternAndOtherKeysDoNothing) {
         ExpectEveryScreenShows(patternCentreSquare);
         EXPECT_EQ(frame->patternIndex, 3);
     }
-    EXPECT_FALSE(DropQuit());
+    EXPECT_FALSE(DropQuitMessages());
 }
 
 TEST_F(FrameTest, LeftClicksStepThroughTheCycle) {
@@ -152,13 +144,13 @@ TEST_F(FrameTest, EscSpaceRightAndMiddleClicksQuitAndLeaveTheWindows) {
         MSG msg;
         ASSERT_TRUE(::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "way " << way;
         EXPECT_EQ(msg.wParam, 0u);
-        EXPECT_FALSE(DropQuit()) << "more than one quit";
+        EXPECT_FALSE(DropQuitMessages()) << "more than one quit";
         for (auto& w : frame->windows)
             EXPECT_TRUE(::IsWindowVisible(w->handle));
     }
     // The frame's own window going away quits too.
     ::DestroyWindow(frame->handle);
-    EXPECT_TRUE(DropQuit());
+    EXPECT_TRUE(DropQuitMessages());
 }
 
 TEST_F(FrameTest, HundredsOfPatternChangesLeaveNoGdiObjectBehind) {
@@ -184,7 +176,7 @@ TEST_F(FrameTest, DestroyingTheFrameTakesEveryWindowAlong) {
     for (HWND h : handles)
         EXPECT_FALSE(::IsWindow(h));
     EXPECT_FALSE(::IsWindow(own));
-    EXPECT_TRUE(ThreadWindows("calibration pattern wndclass").empty());
+    EXPECT_TRUE(ThreadWindows(CPatternWindow::className).empty());
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "App.h"
+#include "Frame.h"
 #include "OurWindows.h"
+#include "PatternWindow.h"
 #include "RunApplication.h"
 #include "TestWindow.h"
 #include <gtest/gtest.h>
@@ -36,9 +38,7 @@ class RunApplicationTest : public testing::Test {
     void SetUp() override { box = Box(); }
     void TearDown() override {
         UnregisterProgramClasses();
-        MSG msg;
-        while (::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-        }
+        DropQuitMessages();
     }
 
     void ExpectReported(const std::string& text) {
@@ -46,8 +46,8 @@ class RunApplicationTest : public testing::Test {
         EXPECT_EQ(box.text, text);
         EXPECT_EQ(box.caption, "Tessaryn - Top level exception handler");
         EXPECT_EQ(box.style, static_cast<UINT>(MB_ICONERROR));
-        EXPECT_TRUE(ThreadWindows("mrvk for p7sx wndclass").empty()) << "the frame's window stayed";
-        EXPECT_TRUE(ThreadWindows("calibration pattern wndclass").empty()) << "a pattern window stayed";
+        EXPECT_TRUE(ThreadWindows(CFrame::className).empty()) << "the frame's window stayed";
+        EXPECT_TRUE(ThreadWindows(CPatternWindow::className).empty()) << "a pattern window stayed";
     }
 };
 
@@ -81,8 +81,8 @@ TEST_F(RunApplicationTest, RunReportsAFailedInitOrExitAsMinusOne) {
 
 void CALLBACK PressEscape(HWND, UINT, UINT_PTR timer, DWORD) {
     ::KillTimer(nullptr, timer);
-    const std::vector<HWND> frames = ThreadWindows("mrvk for p7sx wndclass");
-    const std::vector<HWND> screens = ThreadWindows("calibration pattern wndclass");
+    const std::vector<HWND> frames = ThreadWindows(CFrame::className);
+    const std::vector<HWND> screens = ThreadWindows(CPatternWindow::className);
     EXPECT_EQ(frames.size(), 1u);
     EXPECT_EQ(static_cast<int>(screens.size()), ::GetSystemMetrics(SM_CMONITORS));
     for (HWND frame : frames) {
@@ -99,8 +99,8 @@ TEST_F(RunApplicationTest, ANormalRunEndsWithZeroOnEsc) {
     ::SetTimer(nullptr, 0, 50, &PressEscape);
     EXPECT_EQ(RunTessaryn(), 0);
     EXPECT_EQ(box.shown, 0);
-    EXPECT_TRUE(ThreadWindows("calibration pattern wndclass").empty());
-    EXPECT_TRUE(ThreadWindows("mrvk for p7sx wndclass").empty());
+    EXPECT_TRUE(ThreadWindows(CPatternWindow::className).empty());
+    EXPECT_TRUE(ThreadWindows(CFrame::className).empty());
 }
 
 ATOM RegisterStandIn(const char* name) {

@@ -1,16 +1,25 @@
 #include "CentreSquareRect.h"
-#include "Frame.h"
-#include "OurWindows.h"
 #include "PatternWindow.h"
 #include "Pixels.h"
 #include "TestWindow.h"
 #include <gtest/gtest.h>
 #include <memory>
+#include <utility>
+#include <vector>
 
 namespace {
 
-// One pattern window on a 320 x 240 "screen" at (100, 50); its owner is a frame that has no windows
-// of its own, so input handed to it changes only the frame's cycle position.
+// Writes down the input a pattern window hands on.
+struct RecordedInput : CPatternInput {
+    void OnChar(WPARAM wParam, LPARAM lParam) override { chars.push_back({wParam, lParam}); }
+    void OnLButtonDown() override { ++left; }
+    void OnRButtonDown() override { ++right; }
+
+    std::vector<std::pair<WPARAM, LPARAM>> chars;
+    int left = 0, right = 0;
+};
+
+// One pattern window on a 320 x 240 "screen" at (100, 50); its input goes to a recorder.
 class PatternWindowTest : public testing::Test {
   protected:
     void SetUp() override {
@@ -23,10 +32,8 @@ class PatternWindowTest : public testing::Test {
     }
     void TearDown() override {
         window.reset();
-        UnregisterProgramClasses();
-        MSG msg;
-        while (::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-        }
+        ::UnregisterClassA(CPatternWindow::className, ::GetModuleHandleA(nullptr));
+        DropQuitMessages();
     }
 
     RECT Placed() {
@@ -36,7 +43,7 @@ class PatternWindowTest : public testing::Test {
     }
 
     const RECT screen = {100, 50, 420, 290};
-    CFrame owner{::GetModuleHandleA(nullptr)};
+    RecordedInput owner;
     std::unique_ptr<CPatternWindow> window;
 };
 
@@ -113,15 +120,18 @@ TEST_F(PatternWindowTest, PaletteMessagesRedrawOnlyWithAPattern) {
     EXPECT_EQ(ReadPixels(window->canvas->memDC, 0, 0, 1, 1).At(0, 0), Gray(239));
 }
 
-TEST_F(PatternWindowTest, InputGoesToTheFrame) {
-    window->Send(WM_CHAR, '3', 1);
-    EXPECT_EQ(owner.patternIndex, 2);
+TEST_F(PatternWindowTest, InputGoesToTheOwner) {
+    window->Send(WM_CHAR, '3', 0x40000001);
+    ASSERT_EQ(owner.chars.size(), 1u);
+    EXPECT_EQ(owner.chars[0].first, static_cast<WPARAM>('3'));
+    EXPECT_EQ(owner.chars[0].second, 0x40000001);
     window->Send(WM_LBUTTONDOWN, MK_LBUTTON, 0);
-    EXPECT_EQ(owner.patternIndex, 3);
+    EXPECT_EQ(owner.left, 1);
     EXPECT_EQ(window->Send(WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(window->handle), 0), MA_ACTIVATEANDEAT);
     window->Send(WM_RBUTTONDOWN, MK_RBUTTON, 0);
-    MSG msg;
-    EXPECT_TRUE(::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    window->Send(WM_MBUTTONDOWN, MK_MBUTTON, 0);
+    EXPECT_EQ(owner.right, 2);
+    EXPECT_EQ(owner.left, 1);
 }
 
 TEST_F(PatternWindowTest, AWindowThatWasNeverCreatedOnlyRecordsItsMode) {

@@ -1,6 +1,8 @@
+#include "DiscoverScreens.h"
 #include "MonitorFunctions.h"
 #include "ScreenList.h"
 #include "SplitSingleDisplay.h"
+#include <algorithm>
 #include <cstring>
 #include <gtest/gtest.h>
 #include <vector>
@@ -111,6 +113,39 @@ TEST(Screens, TheSystemsMonitorsInEnumerationOrder) {
         EXPECT_TRUE(::EqualRect(&list->records[i].info.rcMonitor, &seen[i].second));
         EXPECT_EQ(list->records[i].info.cbSize, sizeof(MONITORINFOEXA));
     }
+}
+
+int reportedMonitors = 0;
+
+int WINAPI ReportedMetrics(int index) {
+    return index == SM_CMONITORS ? reportedMonitors : ::GetSystemMetrics(index);
+}
+
+FARPROC LookUpWithReportedCount(const char* name) {
+    if (std::strcmp(name, "GetSystemMetrics") == 0)
+        return reinterpret_cast<FARPROC>(reinterpret_cast<void*>(&ReportedMetrics));
+    return CMonitorFunctions::LookUpInUser32(name);
+}
+
+TEST(Screens, TheScreensAreTheEnumeratedMonitorsNoMoreThanTheSystemCounts) {
+    std::vector<std::pair<HMONITOR, RECT>> seen;
+    ::EnumDisplayMonitors(nullptr, nullptr, &Collect, reinterpret_cast<LPARAM>(&seen));
+    ASSERT_GE(seen.size(), 2u) << "the bench has two heads";
+    const CMonitorFunctions functions(&LookUpWithReportedCount);
+    ASSERT_TRUE(functions.Found());
+    // The count may lag behind the enumeration while a monitor comes or goes: never read past it.
+    const int n = static_cast<int>(seen.size());
+    for (int reported : {n, n + 3, n - 1, 1, 0, -1}) {
+        reportedMonitors = reported;
+        const std::vector<RECT> rects = DiscoverScreens(functions);
+        const size_t expected = static_cast<size_t>(std::max(0, std::min(reported, n)));
+        ASSERT_EQ(rects.size(), expected) << "reported " << reported;
+        for (size_t i = 0; i < rects.size(); ++i)
+            EXPECT_TRUE(::EqualRect(&rects[i], &seen[i].second))
+                << "reported " << reported << ", screen " << i;
+    }
+    const std::vector<RECT> now = DiscoverScreens();
+    ASSERT_EQ(now.size(), seen.size());
 }
 
 } // namespace

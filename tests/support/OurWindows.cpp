@@ -1,4 +1,6 @@
 #include "OurWindows.h"
+#include "Frame.h"
+#include "PatternWindow.h"
 
 namespace {
 
@@ -25,6 +27,6 @@ std::vector<HWND> ThreadWindows(const std::string& className) {
 }
 
 void UnregisterProgramClasses() {
-    ::UnregisterClassA("mrvk for p7sx wndclass", ::GetModuleHandleA(nullptr));
-    ::UnregisterClassA("calibration pattern wndclass", ::GetModuleHandleA(nullptr));
+    ::UnregisterClassA(CFrame::className, ::GetModuleHandleA(nullptr));
+    ::UnregisterClassA(CPatternWindow::className, ::GetModuleHandleA(nullptr));
 }

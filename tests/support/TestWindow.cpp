@@ -37,6 +37,14 @@ bool TestWindow::CreateAt(int x, int y, int width, int height) {
     return true;
 }
 
+bool DropQuitMessages() {
+    MSG msg;
+    bool any = false;
+    while (::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE))
+        any = true;
+    return any;
+}
+
 void PumpMessages() {
     MSG msg;
     while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {

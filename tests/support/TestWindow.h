@@ -24,3 +24,6 @@ class TestWindow : public CWindow {
 
 // Dispatches every queued message (sent ones too) without blocking.
 void PumpMessages();
+
+// Removes every quit message waiting in the queue; true when there was one.
+bool DropQuitMessages();

@@ -1,0 +1,14 @@
+#pragma once
+#include <windows.h>
+
+// What a pattern window does with its keys and clicks: it hands them to whoever made it. The window
+// decides nothing itself; the frame implements this and chooses the pattern or quits.
+class CPatternInput {
+  public:
+    virtual void OnChar(WPARAM wParam, LPARAM lParam) = 0;
+    virtual void OnLButtonDown() = 0;
+    virtual void OnRButtonDown() = 0;
+
+  protected:
+    ~CPatternInput() = default;
+};
