@@ -13,6 +13,20 @@ same_pixels() {
     [ "$diff" = 0 ] || { echo "$diff pixels differ between $1 and $2" >&2; return 1; }
 }
 
+# check WHAT COMMAND...: runs one check of a scenario, counting it as passed or failed.
+passed=0 failed=0
+check() {
+    local what=$1
+    shift
+    if "$@"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAILED: $what" >&2; fi
+}
+
+# summary: the counts, and whether every check passed.
+summary() {
+    echo "$passed passed, $failed failed"
+    [ $failed -eq 0 ]
+}
+
 # --- Driving the real program like an operator. Needs $loader, $program, $render and $dir set. ---
 
 # start_program: starts Tessaryn and waits until a window is visible on every head.
@@ -51,7 +65,8 @@ expected() {
 heads_show() {
     local mode=$1 g tries
     for tries in $(seq 20); do
-        screenshot "$dir/now.png"
+        # While the monitors change, a screenshot can fail (BadMatch): the next try takes another.
+        screenshot "$dir/now.png" 2>/dev/null
         local all=1
         for g in "${geometry[@]}"; do
             convert "$dir/now.png" -crop "$g" +repage "$dir/head.png"

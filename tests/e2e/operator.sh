@@ -9,12 +9,6 @@ here=$(cd "$(dirname "$0")" && pwd)
 dir=$(mktemp -d /tmp/operator.XXXXXX)
 pid=""
 trap '[ -n "$pid" ] && kill $pid 2>/dev/null; rm -rf "$dir"' EXIT
-passed=0 failed=0
-check() {
-    local what=$1
-    shift
-    if "$@"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAILED: $what" >&2; fi
-}
 
 mapfile -t geometry < <(heads)
 echo "heads: ${geometry[*]}"
@@ -108,5 +102,4 @@ for way in Escape space click3 click2; do
 done
 
 echo "${#geometry[@]} heads, $(( $(date +%s) - started )) s"
-echo "$passed passed, $failed failed"
-[ $failed -eq 0 ]
+summary
