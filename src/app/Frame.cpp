@@ -1,4 +1,5 @@
 #include "Frame.h"
+#include "DiscoverScreens.h"
 #include "PatternWindow.h"
 #include "QuitNotifier.h"
 #include "WindowingException.h"
@@ -7,7 +8,17 @@
 
 const char* const CFrame::className = "mrvk for p7sx wndclass";
 
-CFrame::CFrame(HINSTANCE instance) : CWindow(instance), patternIndex(0) {
+namespace {
+
+std::vector<RECT> SystemScreens() {
+    return DiscoverScreens();
+}
+
+} // namespace
+
+CFrame::CFrame(HINSTANCE instance)
+    : CWindow(instance), patternIndex(0), shownMode(patternLevelRampChart), screenSource(&SystemScreens),
+      keepAwakeLookup(&CKeepAwake::LookUpInKernel32), settling(false), remakeSurfaces(false) {
     quitNotifier.Connect(this);
 }
 
@@ -34,7 +45,9 @@ bool CFrame::RegsiterClass() {
 bool CFrame::Create() {
     if (!CWindow::Create(WS_POPUP, 0, nullptr, nullptr, nullptr))
         throw CWindowingException("CreateWindow is failed. - CFrame::Create");
+    keepAwake.reset(new CKeepAwake(keepAwakeLookup));
     CreateScreenWindows();
+    ::SetTimer(handle, layoutCheckTimer, layoutCheckPeriod, nullptr);
     return true;
 }
 
@@ -54,6 +67,12 @@ LRESULT CFrame::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
         OnRButtonDown();
+        return 0;
+    case WM_DISPLAYCHANGE:
+        OnDisplayChange();
+        return 0;
+    case WM_TIMER:
+        OnTimer(wParam);
         return 0;
     default:
         return ::DefWindowProcA(handle, msg, wParam, lParam);
@@ -112,6 +131,7 @@ void CFrame::ApplyPatternIndex() {
 }
 
 void CFrame::ApplyPattern(PatternMode mode) {
+    shownMode = mode;
     for (auto& window : windows)
         window->SetMode(mode);
     FocusFirstScreen();

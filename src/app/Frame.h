@@ -1,15 +1,19 @@
 #pragma once
+#include "KeepAwake.h"
 #include "PatternInput.h"
 #include "PatternMode.h"
 #include "QuitListener.h"
 #include "Window.h"
 #include <boost/shared_ptr.hpp>
+#include <memory>
 #include <vector>
 
 class CPatternWindow;
 
 // The controller: a hidden window of its own, one pattern window per screen, and the position in the
 // pattern cycle. Keys and clicks of every pattern window come here; quitting goes through the notifier.
+// It follows the monitors while it runs (window i always covers screen i as the screens are now) and
+// keeps the displays awake.
 class CFrame : public CWindow, public CQuitListener, public CPatternInput {
   public:
     explicit CFrame(HINSTANCE instance);
@@ -32,6 +36,12 @@ class CFrame : public CWindow, public CQuitListener, public CPatternInput {
     void ApplyPattern(PatternMode mode);
     void FocusFirstScreen();
     void CreateScreenWindows();
+    // Makes the pattern windows cover exactly these screens: windows whose screen is still there stay
+    // untouched, others move to the new screens, missing ones are made and the surplus destroyed.
+    // Every window shows the current pattern for its size, and the focus returns to screen 0.
+    void ReconcileScreens(const std::vector<RECT>& screens);
+    // The rectangles the pattern windows cover now, in screen order.
+    std::vector<RECT> CoveredScreens() const;
 
     void OnPreQuit(CQuitNotifier* notifier, int code) override;
     void OnQuit(CQuitNotifier* notifier, int code) override;
@@ -41,7 +51,28 @@ class CFrame : public CWindow, public CQuitListener, public CPatternInput {
 
     std::vector<boost::shared_ptr<CPatternWindow>> windows;
     int patternIndex;
+    PatternMode shownMode; // what every screen shows; new windows show it too
+
+    // Where the frame learns which screens exist now, and how it finds SetThreadExecutionState: the
+    // system's answers by default; tests choose their own before Create.
+    using ScreenSource = std::vector<RECT> (*)();
+    ScreenSource screenSource;
+    CKeepAwake::ProcLookup keepAwakeLookup;
+
+    // Wine reports no WM_DISPLAYCHANGE for some changes: the layout is also checked this often (ms).
+    static const UINT layoutCheckPeriod = 1000;
+    // A change is acted on once the layout has stood still this long (ms): a hot-plug comes in bursts.
+    static const UINT settlePeriod = 250;
 
   private:
     LRESULT OnCreate();
+    void OnDisplayChange();
+    void OnTimer(UINT_PTR id);
+    void WaitForSettledScreens(const std::vector<RECT>& screens);
+
+    enum : UINT_PTR { layoutCheckTimer = 1, settleTimer = 2 };
+    std::unique_ptr<CKeepAwake> keepAwake;
+    std::vector<RECT> settlingScreens; // the layout last seen while waiting for it to stand still
+    bool settling;
+    bool remakeSurfaces; // a WM_DISPLAYCHANGE came: the display's format may be new too
 };

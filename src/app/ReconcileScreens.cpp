@@ -1,18 +1,52 @@
-#include "DiscoverScreens.h"
 #include "Frame.h"
 #include "PatternWindow.h"
 
 void CFrame::CreateScreenWindows() {
-    const std::vector<RECT> rects = DiscoverScreens();
-    for (size_t i = 0; i < rects.size(); ++i)
-        windows.push_back(boost::shared_ptr<CPatternWindow>(
-            new CPatternWindow(this, instance, static_cast<int>(i), rects[i])));
+    ReconcileScreens(screenSource());
+}
 
-    for (auto& window : windows) {
-        window->Create();
-        window->Show(SW_SHOWNORMAL);
-        window->SetMode(patternLevelRampChart);
-        window->Update();
+void CFrame::ReconcileScreens(const std::vector<RECT>& screens) {
+    std::vector<boost::shared_ptr<CPatternWindow>> placed(screens.size());
+    std::vector<bool> taken(windows.size(), false);
+    // A window already on one of the screens stays there: nothing on that monitor flickers.
+    for (size_t i = 0; i < screens.size(); ++i)
+        for (size_t j = 0; j < windows.size() && !placed[i]; ++j)
+            if (!taken[j] && ::EqualRect(&windows[j]->screenRect, &screens[i])) {
+                placed[i] = windows[j];
+                taken[j] = true;
+            }
+    // The other windows, in order, go to the screens still without one.
+    size_t next = 0;
+    for (size_t i = 0; i < screens.size(); ++i) {
+        while (next < windows.size() && taken[next])
+            ++next;
+        if (!placed[i] && next < windows.size()) {
+            placed[i] = windows[next];
+            taken[next] = true;
+        }
+    }
+    // Windows left over belong to monitors that are gone; the list held their only references.
+    windows.swap(placed);
+    placed.clear();
+
+    for (size_t i = 0; i < windows.size(); ++i) {
+        const int index = static_cast<int>(i);
+        if (windows[i]) {
+            windows[i]->SetScreen(index, screens[i]);
+            continue;
+        }
+        windows[i].reset(new CPatternWindow(this, instance, index, screens[i]));
+        windows[i]->Create();
+        windows[i]->Show(SW_SHOWNORMAL);
+        windows[i]->SetMode(shownMode);
+        windows[i]->Update();
     }
     FocusFirstScreen();
+}
+
+std::vector<RECT> CFrame::CoveredScreens() const {
+    std::vector<RECT> covered;
+    for (const auto& window : windows)
+        covered.push_back(window->screenRect);
+    return covered;
 }

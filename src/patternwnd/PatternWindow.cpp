@@ -13,6 +13,10 @@ CPatternWindow::CPatternWindow(CPatternInput* owner, HINSTANCE instance, int scr
 CPatternWindow::~CPatternWindow() {
     delete canvas;
     canvas = nullptr;
+    // Destroyed here, its WM_DESTROY still reaches this class, which only hides the window: the base
+    // class's default would post a quit, and a window goes away while the program runs when its
+    // monitor does.
+    Destroy();
 }
 
 bool CPatternWindow::RegisterClass(HINSTANCE instance) {
@@ -45,6 +49,29 @@ void CPatternWindow::SetMode(PatternMode newMode) {
             return;
         OnSize();
     }
+    Redraw();
+}
+
+void CPatternWindow::SetScreen(int newIndex, const RECT& newRect) {
+    screenIndex = newIndex;
+    if (::EqualRect(&screenRect, &newRect))
+        return;
+    screenRect = newRect;
+    if (handle == nullptr)
+        return;
+    OnSize();
+    Redraw();
+}
+
+void CPatternWindow::RemakeSurface() {
+    if (canvas == nullptr)
+        return;
+    canvas->Destroy();
+    canvas->Create(screenRect.right - screenRect.left, screenRect.bottom - screenRect.top);
+    Redraw();
+}
+
+void CPatternWindow::Redraw() {
     if (mode != patternNone)
         DrawPattern();
     Invalidate(nullptr, true);
@@ -88,6 +115,8 @@ LRESULT CPatternWindow::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_QUERYNEWPALETTE:
     case WM_PALETTECHANGED:
         return OnPaletteMessage(msg);
+    case WM_SYSCOMMAND:
+        return OnSysCommand(wParam, lParam);
     default:
         return ::DefWindowProcA(handle, msg, wParam, lParam);
     }
@@ -122,4 +151,12 @@ LRESULT CPatternWindow::OnPaletteMessage(UINT msg) {
     DrawPattern();
     ::InvalidateRect(handle, nullptr, TRUE);
     return msg == WM_QUERYNEWPALETTE ? TRUE : 0;
+}
+
+LRESULT CPatternWindow::OnSysCommand(WPARAM wParam, LPARAM lParam) {
+    // A reading can take minutes: the screen saver and the display's power saving must wait.
+    const WPARAM command = wParam & 0xFFF0;
+    if (command == SC_SCREENSAVE || command == SC_MONITORPOWER)
+        return 0;
+    return ::DefWindowProcA(handle, WM_SYSCOMMAND, wParam, lParam);
 }

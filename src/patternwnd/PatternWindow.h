@@ -5,7 +5,8 @@
 #include "Window.h"
 
 // The borderless window covering one screen. It draws its mode's pattern into its canvas and paints
-// from it; keys and clicks go to its owner, which decides everything.
+// from it; keys and clicks go to its owner, which decides everything. While it shows, neither the
+// screen saver nor the display's power saving may start.
 class CPatternWindow : public CWindow {
   public:
     CPatternWindow(CPatternInput* owner, HINSTANCE instance, int screenIndex, const RECT& screenRect);
@@ -16,6 +17,11 @@ class CPatternWindow : public CWindow {
     bool Create();
     void SetMode(PatternMode newMode);
     void DrawPattern();
+    // The monitors changed: the window covers the screen at this place in the list and this rectangle
+    // from now on, and shows its pattern drawn for that size (nothing happens when both are unchanged).
+    void SetScreen(int newIndex, const RECT& newRect);
+    // The display's format may have changed: the surface is made anew and the pattern drawn again.
+    void RemakeSurface();
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
     CPatternInput* owner;
@@ -29,4 +35,6 @@ class CPatternWindow : public CWindow {
     void OnSize();
     void OnPaint();
     LRESULT OnPaletteMessage(UINT msg);
+    LRESULT OnSysCommand(WPARAM wParam, LPARAM lParam);
+    void Redraw();
 };

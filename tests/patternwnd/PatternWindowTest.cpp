@@ -134,6 +134,60 @@ TEST_F(PatternWindowTest, InputGoesToTheOwner) {
     EXPECT_EQ(owner.left, 1);
 }
 
+TEST_F(PatternWindowTest, ANewScreenMovesResizesAndRedrawsTheWindowAndTheSameOneChangesNothing) {
+    window->SetMode(patternCentreSquare);
+    window->canvas->Fill(RGB(255, 0, 0));
+    window->SetScreen(3, screen);
+    EXPECT_EQ(window->screenIndex, 3);
+    EXPECT_EQ(ReadPixels(window->canvas->memDC, 0, 0, 1, 1).At(0, 0), RGB(255, 0, 0))
+        << "redrawn for nothing";
+
+    const struct {
+        RECT to;
+    } moves[] = {{{-150, 20, 50, 420}}, {{100, 50, 420, 290}}, {{500, 300, 501, 301}}};
+    for (const auto& move : moves) {
+        const RECT& r = move.to;
+        const int w = r.right - r.left, h = r.bottom - r.top;
+        SCOPED_TRACE(testing::Message() << w << "x" << h << " at " << r.left << "," << r.top);
+        window->SetScreen(0, r);
+        const RECT placed = Placed();
+        EXPECT_TRUE(::EqualRect(&placed, &r));
+        ASSERT_EQ(window->canvas->width, w);
+        ASSERT_EQ(window->canvas->height, h);
+        const RECT square = CentreSquare(w, h);
+        const Pixels drawn = ReadPixels(window->canvas->memDC, 0, 0, w, h);
+        EXPECT_EQ(CountColor(drawn, {0, 0, w, h}, RGB(0, 0, 0)),
+                  w * h - (square.right - square.left) * (square.bottom - square.top));
+        // And it stays there whatever size the window system reports.
+        window->Send(WM_SIZE, SIZE_RESTORED, MAKELPARAM(5, 5));
+        const RECT still = Placed();
+        EXPECT_TRUE(::EqualRect(&still, &r));
+    }
+}
+
+int syscommandsToTheSystem = 0; // WM_SYSCOMMANDs that reached the default processing
+
+LRESULT CALLBACK CountSysCommands(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_SYSCOMMAND)
+        ++syscommandsToTheSystem;
+    return code == HCBT_SYSCOMMAND ? 1 : ::CallNextHookEx(nullptr, code, wParam, lParam); // and stop it there
+}
+
+TEST_F(PatternWindowTest, TheScreenSaverAndDisplayPowerSavingAreRefused) {
+    HHOOK hook = ::SetWindowsHookExA(WH_CBT, &CountSysCommands, nullptr, ::GetCurrentThreadId());
+    ASSERT_NE(hook, nullptr);
+    const struct {
+        WPARAM command;
+        int reachesTheSystem;
+    } commands[] = {{SC_SCREENSAVE, 0}, {SC_MONITORPOWER, 0}, {SC_MONITORPOWER | 3, 0}, {SC_RESTORE, 1}};
+    for (const auto& c : commands) {
+        syscommandsToTheSystem = 0;
+        window->Send(WM_SYSCOMMAND, c.command, 2);
+        EXPECT_EQ(syscommandsToTheSystem, c.reachesTheSystem) << "command " << std::hex << c.command;
+    }
+    ::UnhookWindowsHookEx(hook);
+}
+
 TEST_F(PatternWindowTest, AWindowThatWasNeverCreatedOnlyRecordsItsMode) {
     CPatternWindow never(&owner, ::GetModuleHandleA(nullptr), 1, screen);
     never.SetMode(patternGrayRingChart);

@@ -1,0 +1,53 @@
+#include "Frame.h"
+#include "PatternWindow.h"
+
+namespace {
+
+bool SameScreens(const std::vector<RECT>& a, const std::vector<RECT>& b) {
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (!::EqualRect(&a[i], &b[i]))
+            return false;
+    return true;
+}
+
+} // namespace
+
+// Windows tells every top-level window about a change of the monitors or of the display's format.
+void CFrame::OnDisplayChange() {
+    remakeSurfaces = true;
+    WaitForSettledScreens(screenSource());
+}
+
+void CFrame::OnTimer(UINT_PTR id) {
+    if (id == layoutCheckTimer) {
+        if (settling)
+            return;
+        const std::vector<RECT> screens = screenSource();
+        if (!SameScreens(screens, CoveredScreens()))
+            WaitForSettledScreens(screens);
+    } else if (id == settleTimer) {
+        const std::vector<RECT> screens = screenSource();
+        if (!SameScreens(screens, settlingScreens)) {
+            settlingScreens = screens; // still changing: look again a little later
+            return;
+        }
+        ::KillTimer(handle, settleTimer);
+        settling = false;
+        ReconcileScreens(screens);
+        if (remakeSurfaces) {
+            remakeSurfaces = false;
+            for (auto& window : windows)
+                window->RemakeSurface();
+            FocusFirstScreen();
+        }
+    }
+}
+
+void CFrame::WaitForSettledScreens(const std::vector<RECT>& screens) {
+    settlingScreens = screens;
+    settling = true;
+    // Setting the timer again restarts it: each further change of a burst postpones the work.
+    ::SetTimer(handle, settleTimer, settlePeriod, nullptr);
+}
