@@ -60,7 +60,15 @@ LRESULT CALLBACK CWindow::StaticWindowProc(HWND hwnd, UINT msg, WPARAM wParam, L
     CWindow* window = reinterpret_cast<CWindow*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
     if (window == nullptr)
         return ::DefWindowProcA(hwnd, msg, wParam, lParam);
-    return Deliver(window, msg, wParam, lParam);
+    const LRESULT result = Deliver(window, msg, wParam, lParam);
+    if (msg == WM_NCDESTROY) {
+        // The window is gone, whoever destroyed it: its object must not keep a handle that a later
+        // window may be given.
+        ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+        if (window->handle == hwnd)
+            window->handle = nullptr;
+    }
+    return result;
 }
 
 LRESULT CWindow::Deliver(CWindow* window, UINT msg, WPARAM wParam, LPARAM lParam) {

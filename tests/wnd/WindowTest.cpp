@@ -41,6 +41,11 @@ TEST(Window, DestroyAlwaysClearsTheHandle) {
     EXPECT_FALSE(window.Destroy());
     EXPECT_EQ(window.handle, nullptr);
     EXPECT_FALSE(window.Destroy());
+
+    // Destroyed behind the object's back (as a parent's destruction does): the handle goes with it.
+    ASSERT_TRUE(window.CreateAt(0, 0, 20, 20));
+    ::DestroyWindow(window.handle);
+    EXPECT_EQ(window.handle, nullptr);
 }
 
 TEST(Window, WrappersActOnTheWindow) {
