@@ -19,9 +19,15 @@ void CCanvas::Paint() {
     ::BeginPaint(owner, &paint);
     {
         CPaletteSelect selected(paint.hdc, palette.handle, true);
-        CopyUpdateRect(paint);
+        CopyUpdateRect(paint, palette.handle != nullptr);
     }
     ::EndPaint(owner, &paint);
+}
+
+CPaletteSelect CCanvas::UsePalette() {
+    palette.Create(0);
+    SetColorTable(palette.entries);
+    return CPaletteSelect(memDC, palette.handle, false);
 }
 
 void CCanvas::FillSolid(const RECT& rect, COLORREF color) {

@@ -1,5 +1,6 @@
 #pragma once
 #include "Palette.h"
+#include "PaletteSelect.h"
 #include "Surface.h"
 
 // A surface with a logical palette and the pattern routines. Every routine rebuilds the palette,
@@ -36,6 +37,11 @@ class CCanvas : public CSurface {
     DisplayBitsReader readDisplayBits;
 
   private:
+    // Builds the logical palette from the colour list, lets the surface's colour table follow it, and
+    // selects it in memDC until the returned guard goes. It is realized only where it is shown (Paint):
+    // realized in a memory DC it takes system palette entries in the background, and the window's own
+    // realization then finds its colours already mapped to whatever was left.
+    CPaletteSelect UsePalette();
     // Fills a rectangle of memDC with a brush made for it and deleted right after.
     void FillSolid(const RECT& rect, COLORREF color);
 };

@@ -2,7 +2,6 @@
 #include "GdiObject.h"
 #include "GdiSelect.h"
 #include "Line.h"
-#include "PaletteSelect.h"
 #include <algorithm>
 #include <cstring>
 
@@ -51,8 +50,7 @@ void CCanvas::DrawGrayRingChart() {
     palette.Reset();
     for (int level : ringLevels)
         palette.AddColor(RGB(level, level, level));
-    palette.Create(0);
-    CPaletteSelect selected(memDC, palette.handle, true);
+    CPaletteSelect selected = UsePalette();
 
     {
         CBrush background(::CreateSolidBrush(PALETTEINDEX(2)));

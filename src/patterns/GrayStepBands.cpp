@@ -1,5 +1,4 @@
 #include "Canvas.h"
-#include "PaletteSelect.h"
 
 void CCanvas::DrawGrayStepBands() {
     const int w = width, h = height;
@@ -14,8 +13,7 @@ void CCanvas::DrawGrayStepBands() {
     }
     for (int g = 1; g <= 16; ++g)
         palette.AddColor(RGB(g, g, g));
-    palette.Create(0);
-    CPaletteSelect selected(memDC, palette.handle, true);
+    CPaletteSelect selected = UsePalette();
 
     const int b1 = (2 * h) / 10, b2 = b1 + (6 * h) / 10;
     const int bandTop[3] = {0, b1, b2}, bandBottom[3] = {b1, b2, h};

@@ -2,7 +2,6 @@
 #include "GdiObject.h"
 #include "GdiSelect.h"
 #include "Line.h"
-#include "PaletteSelect.h"
 #include <boost/lexical_cast.hpp>
 #include <string>
 
@@ -31,8 +30,7 @@ void CCanvas::DrawLevelRampChart() {
         AddRamps(palette, 52, 5);
     else
         AddRamps(palette, 256, 1);
-    palette.Create(0);
-    CPaletteSelect selected(memDC, palette.handle, true);
+    CPaletteSelect selected = UsePalette();
 
     FillSolid({0, 0, w, h}, lightColor);
     FillSolid({0, h / 2, w, h + h / 2}, darkColor);

@@ -114,7 +114,7 @@ LRESULT CPatternWindow::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_QUERYNEWPALETTE:
     case WM_PALETTECHANGED:
-        return OnPaletteMessage(msg);
+        return OnPaletteMessage(msg, wParam);
     case WM_SYSCOMMAND:
         return OnSysCommand(wParam, lParam);
     default:
@@ -145,8 +145,12 @@ void CPatternWindow::OnPaint() {
         ::ValidateRect(handle, nullptr); // nothing to show, but the paint must end
 }
 
-LRESULT CPatternWindow::OnPaletteMessage(UINT msg) {
+LRESULT CPatternWindow::OnPaletteMessage(UINT msg, WPARAM wParam) {
     if (mode == patternNone)
+        return 0;
+    // This window's own realization changed the system palette: its colours are already the ones
+    // shown. Redrawing now would realize a new palette, change the system palette again, and so on.
+    if (msg == WM_PALETTECHANGED && reinterpret_cast<HWND>(wParam) == handle)
         return 0;
     DrawPattern();
     ::InvalidateRect(handle, nullptr, TRUE);

@@ -34,7 +34,7 @@ class CPatternWindow : public CWindow {
     LRESULT OnCreate();
     void OnSize();
     void OnPaint();
-    LRESULT OnPaletteMessage(UINT msg);
+    LRESULT OnPaletteMessage(UINT msg, WPARAM wParam);
     LRESULT OnSysCommand(WPARAM wParam, LPARAM lParam);
     void Redraw();
 };

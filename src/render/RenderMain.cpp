@@ -52,6 +52,7 @@ int main(int argc, char** argv) {
     requestedBits = bits;
     CCanvas canvas(nullptr); // the screen is the model for the surface, as for a window on it
     canvas.readDisplayBits = &RequestedBits;
+    canvas.readPaletteDisplay = [](HWND) { return false; }; // a file holds true colours
     canvas.Create(width, height);
     if (canvas.bitmap == nullptr)
         return Fail("cannot allocate a " + std::to_string(width) + "x" + std::to_string(height) + " bitmap");

@@ -1,5 +1,4 @@
 #include "Canvas.h"
-#include "PaletteSelect.h"
 #include "Pixels.h"
 #include "TestWindow.h"
 #include <gtest/gtest.h>
@@ -86,28 +85,31 @@ TEST_F(SurfaceTest, DestroyIsHarmlessWithoutASurface) {
 }
 
 TEST_F(SurfaceTest, PaintCopiesOnlyTheUpdateRectangleThroughThePalette) {
-    CCanvas canvas(window.handle);
-    window.canvas = &canvas;
-    ASSERT_TRUE(canvas.Create(120, 80));
-    canvas.Fill(RGB(255, 0, 0));
-    window.Invalidate(nullptr, false);
-    window.Update();
-    ASSERT_TRUE(RectIs(ReadWindow(window.handle), {0, 0, 120, 80}, RGB(255, 0, 0)));
+    // True colours, and palette indices as on a palette display (painted through the realized palette).
+    for (bool indexed : {false, true}) {
+        SCOPED_TRACE(indexed ? "palette indices" : "true colours");
+        CCanvas canvas(window.handle);
+        if (indexed)
+            canvas.readPaletteDisplay = [](HWND) { return true; };
+        window.canvas = &canvas;
+        ASSERT_TRUE(canvas.Create(120, 80));
+        EXPECT_EQ(canvas.bitsPerPixel, indexed ? 8 : 32);
+        canvas.Fill(RGB(255, 255, 255));
+        window.Invalidate(nullptr, false);
+        window.Update();
+        ASSERT_TRUE(RectIs(ReadWindow(window.handle), {0, 0, 120, 80}, RGB(255, 255, 255)));
 
-    // Draw through a palette, then repaint only part of the window.
-    canvas.palette.AddColor(RGB(10, 20, 30));
-    ASSERT_TRUE(canvas.palette.Create(0));
-    {
-        CPaletteSelect selected(canvas.memDC, canvas.palette.handle, true);
-        canvas.Fill(PALETTEINDEX(0));
+        // A pattern of two palette colours, the upper and lower half apart; then only part is repainted.
+        canvas.DrawCentreSquare({0, 40, 120, 80}, RGB(200, 100, 50), RGB(10, 20, 30));
+        RECT part = {10, 20, 50, 60};
+        window.Invalidate(&part, false);
+        window.Update();
+        Pixels shown = ReadWindow(window.handle);
+        EXPECT_TRUE(RectIs(shown, {10, 20, 50, 40}, RGB(10, 20, 30)));
+        EXPECT_TRUE(RectIs(shown, {10, 40, 50, 60}, RGB(200, 100, 50)));
+        EXPECT_EQ(CountColor(shown, {0, 0, 120, 80}, RGB(255, 255, 255)), 120 * 80 - 40 * 40);
+        window.canvas = nullptr;
     }
-    RECT part = {10, 20, 50, 60};
-    window.Invalidate(&part, false);
-    window.Update();
-    Pixels shown = ReadWindow(window.handle);
-    EXPECT_TRUE(RectIs(shown, part, RGB(10, 20, 30)));
-    EXPECT_EQ(CountColor(shown, {0, 0, 120, 80}, RGB(255, 0, 0)), 120 * 80 - 40 * 40);
-    window.canvas = nullptr;
 }
 
 } // namespace

@@ -61,6 +61,16 @@ expected() {
     echo "$file"
 }
 
+# head_picture GEOMETRY FILE: what that head shows. On a palette display (bits=8) each window is read
+# with its own colormap (the root window's would show other colours).
+head_picture() {
+    if [ "${bits:-32}" = 8 ]; then
+        xwd -id "$(window_at "$1")" -silent | convert xwd:- "$2"
+    else
+        convert "$dir/now.png" -crop "$1" +repage "$2"
+    fi
+}
+
 # heads_show MODE: every head shows that pattern exactly, within a few seconds.
 heads_show() {
     local mode=$1 g tries
@@ -69,7 +79,7 @@ heads_show() {
         screenshot "$dir/now.png" 2>/dev/null
         local all=1
         for g in "${geometry[@]}"; do
-            convert "$dir/now.png" -crop "$g" +repage "$dir/head.png"
+            head_picture "$g" "$dir/head.png" 2>/dev/null
             same_pixels "$dir/head.png" "$(expected "$mode" "${g%%+*}")" 2>/dev/null || { all=0; break; }
         done
         [ $all = 1 ] && return 0

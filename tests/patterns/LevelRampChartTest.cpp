@@ -73,6 +73,7 @@ TEST_F(LevelRampChart, EightBitDisplayTakesFiftyTwoStepsAndTheLeftoverSplits) {
     for (int w : {1024, 1025}) {
         SCOPED_TRACE(testing::Message() << "width " << w);
         auto canvas = MakeCanvas(w, 768, 8);
+        ASSERT_EQ(canvas->bitsPerPixel, 8);
         canvas->DrawLevelRampChart();
         const Pixels p = Read(*canvas);
         ASSERT_EQ(canvas->palette.entries.size(), 217u);

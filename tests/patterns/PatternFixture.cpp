@@ -16,6 +16,8 @@ void PatternFixture::TearDownTestSuite() {
 std::unique_ptr<CCanvas> PatternFixture::MakeCanvas(int width, int height, int displayBits) {
     std::unique_ptr<CCanvas> canvas(new CCanvas(owner->handle));
     canvas->readDisplayBits = displayBits == 8 ? [](HWND) { return 8; } : [](HWND) { return 32; };
+    // An 8-bit display works through a palette: the canvas then holds palette indices, as on one.
+    canvas->readPaletteDisplay = displayBits == 8 ? [](HWND) { return true; } : [](HWND) { return false; };
     canvas->Create(width, height);
     canvas->lightColor = 0x00FFFFFF;
     canvas->darkColor = 0x00000000;

@@ -6,7 +6,8 @@
 #include <memory>
 
 // Canvases as a pattern window makes them (white first, then darkColor black), owned by one hidden
-// window, with the display depth the ramp chart is told chosen by the test.
+// window, for a display of the depth the test chooses: 8 bits means a palette display, whose canvas
+// holds palette indices.
 class PatternFixture : public testing::Test {
   protected:
     static void SetUpTestSuite();

@@ -105,7 +105,7 @@ TEST_F(PatternWindowTest, SetModeDrawsPaintsAndFocusesOnlyOnAChange) {
     EXPECT_EQ(ReadWindow(window->handle).At(0, 0), Gray(239));
 }
 
-TEST_F(PatternWindowTest, PaletteMessagesRedrawOnlyWithAPattern) {
+TEST_F(PatternWindowTest, PaletteMessagesRedrawOnlyWithAPatternAndNotForTheWindowsOwnChange) {
     window->canvas->Fill(RGB(255, 0, 0));
     EXPECT_EQ(window->Send(WM_QUERYNEWPALETTE, 0, 0), 0);
     EXPECT_EQ(window->Send(WM_PALETTECHANGED, 0, 0), 0);
@@ -116,8 +116,14 @@ TEST_F(PatternWindowTest, PaletteMessagesRedrawOnlyWithAPattern) {
     EXPECT_EQ(window->Send(WM_QUERYNEWPALETTE, 0, 0), TRUE);
     EXPECT_EQ(ReadPixels(window->canvas->memDC, 0, 0, 1, 1).At(0, 0), Gray(239));
     window->canvas->Fill(RGB(255, 0, 0));
-    EXPECT_EQ(window->Send(WM_PALETTECHANGED, reinterpret_cast<WPARAM>(window->handle), 0), 0);
+    TestWindow other("tessaryn test palette changer");
+    ASSERT_TRUE(other.CreateAt(600, 400, 30, 30));
+    EXPECT_EQ(window->Send(WM_PALETTECHANGED, reinterpret_cast<WPARAM>(other.handle), 0), 0);
     EXPECT_EQ(ReadPixels(window->canvas->memDC, 0, 0, 1, 1).At(0, 0), Gray(239));
+    // Its own change of the system palette: redrawing would realize a new palette and loop for ever.
+    window->canvas->Fill(RGB(255, 0, 0));
+    EXPECT_EQ(window->Send(WM_PALETTECHANGED, reinterpret_cast<WPARAM>(window->handle), 0), 0);
+    EXPECT_EQ(ReadPixels(window->canvas->memDC, 0, 0, 1, 1).At(0, 0), RGB(255, 0, 0));
 }
 
 TEST_F(PatternWindowTest, InputGoesToTheOwner) {

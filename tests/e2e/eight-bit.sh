@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# On a palette display (the bench at depth 8): every head shows each pattern exactly as the render tool
+# draws it for an 8-bit display (52-step ramps), whatever pattern came before, every colour exact.
+# Usage: eight-bit.sh WINE-LOADER tessaryn.exe tessaryn-render.exe
+set -u
+loader=$1 program=$2 render=$3
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/heads.sh"
+dir=$(mktemp -d /tmp/eight-bit.XXXXXX)
+pid=""
+trap '[ -n "$pid" ] && kill $pid 2>/dev/null; rm -rf "$dir"' EXIT
+bits=8
+
+mapfile -t geometry < <(heads)
+echo "heads: ${geometry[*]}"
+check "the display works through a palette" [ "$(xdpyinfo | awk '/depth of root window/ { print $5 }')" = 8 ]
+check "start-up" start_program
+check "every head shows the start-up pattern" heads_show 9
+# Each pattern after each other one: the colours one pattern leaves in the system palette must not
+# change what the next shows.
+for step in 2:8 3:7 4:11 3:7 2:8 1:9 3:7 4:11 2:8 4:11 1:9; do
+    xdotool key "${step%:*}"
+    check "key ${step%:*} shows ${step#*:} on every head" heads_show "${step#*:}"
+done
+xdotool key Escape
+check "Esc ends the program with 0 and no window" ends_with_zero
+summary
