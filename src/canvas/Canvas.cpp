@@ -1,14 +1,7 @@
 #include "Canvas.h"
 #include "PaletteSelect.h"
 
-CCanvas::CCanvas(HWND owner) : CSurface(owner), lightColor(0x00FFFFFF), readDisplayBits(&OwnerDisplayBits) {}
-
-int CCanvas::OwnerDisplayBits(HWND owner) {
-    HDC dc = ::GetDC(owner);
-    int bits = ::GetDeviceCaps(dc, BITSPIXEL);
-    ::ReleaseDC(owner, dc);
-    return bits;
-}
+CCanvas::CCanvas(HWND owner) : CSurface(owner), lightColor(0x00FFFFFF) {}
 
 CCanvas::~CCanvas() {
     palette.Reset();
@@ -22,6 +15,13 @@ void CCanvas::Paint() {
         CopyUpdateRect(paint, palette.handle != nullptr);
     }
     ::EndPaint(owner, &paint);
+}
+
+UINT32 CCanvas::PalettePixel(int index) const {
+    if (bitsPerPixel == 8)
+        return static_cast<UINT32>(index);
+    const COLORREF c = palette.entries[index];
+    return (static_cast<UINT32>(GetRValue(c)) << 16) | (GetGValue(c) << 8) | GetBValue(c);
 }
 
 CPaletteSelect CCanvas::UsePalette() {

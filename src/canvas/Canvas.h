@@ -19,8 +19,6 @@ class CCanvas : public CSurface {
 
     void DrawGrayRingChart();
     void DrawGratingBlock(int u, int left, int top, bool mirrorX, bool mirrorY);
-    void DrawMirroredLine(HDC hdc, int left, int top, bool mirrorX, bool mirrorY, int blockWidth,
-                          int blockHeight, int x1, int y1, int x2, int y2);
     static int MirrorCoordinate(bool flag, int extent, int v);
 
     void DrawGrayStepBands();
@@ -30,13 +28,10 @@ class CCanvas : public CSurface {
     CPalette palette;
     COLORREF lightColor;
 
-    // How the ramp chart learns the display's bits per pixel: the owner window's DC by default; tests
-    // and the render tool choose a depth here.
-    using DisplayBitsReader = int (*)(HWND owner);
-    static int OwnerDisplayBits(HWND owner);
-    DisplayBitsReader readDisplayBits;
-
   private:
+    // The pixel a fill with PALETTEINDEX(index) writes into the surface: the index itself where the
+    // surface holds palette indices, else the entry's colour.
+    UINT32 PalettePixel(int index) const;
     // Builds the logical palette from the colour list, lets the surface's colour table follow it, and
     // selects it in memDC until the returned guard goes. It is realized only where it is shown (Paint):
     // realized in a memory DC it takes system palette entries in the background, and the window's own

@@ -18,3 +18,4 @@ template <class Handle> class CGdiObject {
 using CPen = CGdiObject<HPEN>;
 using CBrush = CGdiObject<HBRUSH>;
 using CFont = CGdiObject<HFONT>;
+using CRegion = CGdiObject<HRGN>;

@@ -1,5 +1,6 @@
 #include "Surface.h"
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -20,11 +21,19 @@ std::vector<BYTE> DibHeader(int width, int height, int bitsPerPixel) {
 } // namespace
 
 CSurface::CSurface(HWND owner)
-    : readPaletteDisplay(&OwnerUsesPalette), owner(owner), memDC(nullptr), bitmap(nullptr), width(0),
-      height(0), darkColor(0x00FFFFFF), bitsPerPixel(32), bits(nullptr), stride(0) {}
+    : readDisplayBits(&OwnerDisplayBits), readPaletteDisplay(&OwnerUsesPalette), owner(owner), memDC(nullptr),
+      bitmap(nullptr), width(0), height(0), darkColor(0x00FFFFFF), displayBits(32), bitsPerPixel(32),
+      bits(nullptr), stride(0) {}
 
 CSurface::~CSurface() {
     Destroy();
+}
+
+int CSurface::OwnerDisplayBits(HWND owner) {
+    HDC dc = ::GetDC(owner);
+    const int bits = ::GetDeviceCaps(dc, BITSPIXEL);
+    ::ReleaseDC(owner, dc);
+    return bits;
 }
 
 bool CSurface::OwnerUsesPalette(HWND owner) {
@@ -39,6 +48,7 @@ bool CSurface::Create(int width, int height) {
         return false;
     this->width = width;
     this->height = height;
+    displayBits = readDisplayBits(owner);
     bitsPerPixel = readPaletteDisplay(owner) ? 8 : 32;
     stride = ((width * bitsPerPixel + 31) / 32) * 4;
     std::vector<BYTE> header = DibHeader(width, height, bitsPerPixel);
@@ -116,4 +126,76 @@ void CSurface::SetColorTable(const std::vector<COLORREF>& colors) {
     for (size_t i = 0; i < n; ++i)
         table[i] = {GetBValue(colors[i]), GetGValue(colors[i]), GetRValue(colors[i]), 0};
     ::SetDIBColorTable(memDC, 0, 256, table);
+}
+
+bool CSurface::Clip(const RECT& area, RECT& clipped) const {
+    const RECT all = {0, 0, width, height};
+    return bits != nullptr && ::IntersectRect(&clipped, &area, &all);
+}
+
+UINT32 CSurface::PixelAt(int x, int y) {
+    RECT one;
+    if (!Clip({x, y, x + 1, y + 1}, one))
+        return 0;
+    ::GdiFlush(); // what GDI has drawn must be in memory before it is read
+    return bitsPerPixel == 8 ? Row(y)[x] : reinterpret_cast<const UINT32*>(Row(y))[x];
+}
+
+void CSurface::FillPixels(const RECT& area, UINT32 pixel) {
+    RECT r;
+    if (!Clip(area, r))
+        return;
+    ::GdiFlush();
+    for (int y = r.top; y < r.bottom; ++y) {
+        if (bitsPerPixel == 8)
+            std::memset(Row(y) + r.left, static_cast<BYTE>(pixel), r.right - r.left);
+        else
+            std::fill_n(reinterpret_cast<UINT32*>(Row(y)) + r.left, r.right - r.left, pixel);
+    }
+}
+
+void CSurface::WriteRow(int y, int left, const std::vector<UINT32>& pixels) {
+    const int count = static_cast<int>(pixels.size());
+    RECT r;
+    if (!Clip({left, y, left + count, y + 1}, r))
+        return;
+    ::GdiFlush();
+    for (int x = r.left; x < r.right; ++x) {
+        if (bitsPerPixel == 8)
+            Row(y)[x] = static_cast<BYTE>(pixels[x - left]);
+        else
+            reinterpret_cast<UINT32*>(Row(y))[x] = pixels[x - left];
+    }
+}
+
+void CSurface::FillEveryOtherColumn(const RECT& area, UINT32 pixel) {
+    RECT r;
+    if (!Clip(area, r))
+        return;
+    ::GdiFlush();
+    const int first = r.left + (r.left - area.left) % 2; // keep the columns counted from area.left
+    for (int y = r.top; y < r.bottom; ++y) {
+        if (bitsPerPixel == 8) {
+            BYTE* row = Row(y);
+            for (int x = first; x < r.right; x += 2)
+                row[x] = static_cast<BYTE>(pixel);
+        } else {
+            UINT32* row = reinterpret_cast<UINT32*>(Row(y));
+            for (int x = first; x < r.right; x += 2)
+                row[x] = pixel;
+        }
+    }
+}
+
+void CSurface::CopyRowDown(const RECT& area, int sourceRow) {
+    RECT r;
+    if (!Clip(area, r) || sourceRow < 0 || sourceRow >= height)
+        return;
+    ::GdiFlush();
+    const int bytesPerPixel = bitsPerPixel / 8;
+    const BYTE* source = Row(sourceRow) + r.left * bytesPerPixel;
+    const size_t length = static_cast<size_t>(r.right - r.left) * bytesPerPixel;
+    for (int y = r.top; y < r.bottom; ++y)
+        if (y != sourceRow)
+            std::memcpy(Row(y) + r.left * bytesPerPixel, source, length);
 }

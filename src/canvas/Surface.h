@@ -20,10 +20,26 @@ class CSurface {
     virtual void Paint();
     bool Fill(COLORREF color);
 
-    // How the surface learns whether the owner's display works through a palette: asked at Create.
-    // Tests and the render tool choose here.
+    // Direct access to the pixels, for patterns that repeat one row or one period: GDI writes
+    // memory a column at a time for vertical lines, and this writes it a row at a time. A pixel is
+    // the raw value GDI writes (a palette index, or 0x00RRGGBB); areas are clipped to the surface.
+    UINT32 PixelAt(int x, int y);
+    void FillPixels(const RECT& area, UINT32 pixel);
+    // Writes pixels[0..] into row y from column `left` on.
+    void WriteRow(int y, int left, const std::vector<UINT32>& pixels);
+    // Sets every second column of the area, from its left edge on.
+    void FillEveryOtherColumn(const RECT& area, UINT32 pixel);
+    // Copies the area's part of sourceRow to every other row of the area.
+    void CopyRowDown(const RECT& area, int sourceRow);
+
+    // How the surface learns about the owner's display, asked at Create (and so again whenever the
+    // surface is remade): its bits per pixel, which the ramp chart's steps depend on, and whether it
+    // works through a palette. The owner window's DC by default; tests and the render tool choose here.
+    using DisplayBitsReader = int (*)(HWND owner);
     using PaletteDisplayReader = bool (*)(HWND owner);
+    static int OwnerDisplayBits(HWND owner);
     static bool OwnerUsesPalette(HWND owner);
+    DisplayBitsReader readDisplayBits;
     PaletteDisplayReader readPaletteDisplay;
 
     HWND owner;
@@ -32,6 +48,7 @@ class CSurface {
     int width;
     int height;
     COLORREF darkColor;
+    int displayBits;  // the display's bits per pixel when the surface was made
     int bitsPerPixel; // of the surface made last: 8 (palette indices) or 32
     void* bits;       // its pixels, top row first; each row `stride` bytes
     int stride;
@@ -44,5 +61,8 @@ class CSurface {
     void SetColorTable(const std::vector<COLORREF>& colors);
 
   private:
+    BYTE* Row(int y) { return static_cast<BYTE*>(bits) + static_cast<size_t>(y) * stride; }
+    bool Clip(const RECT& area, RECT& clipped) const;
+
     std::vector<BYTE> indexHeader; // a DIB_PAL_COLORS header for painting: index i is palette entry i
 };

@@ -1,74 +1,65 @@
 #include "Canvas.h"
-#include "GdiObject.h"
-#include "GdiSelect.h"
-#include "Line.h"
 #include <algorithm>
+#include <vector>
 
 int CCanvas::MirrorCoordinate(bool flag, int extent, int v) {
     return flag ? extent - v - 1 : v;
 }
 
-void CCanvas::DrawMirroredLine(HDC hdc, int left, int top, bool mirrorX, bool mirrorY, int blockWidth,
-                               int blockHeight, int x1, int y1, int x2, int y2) {
-    Line(hdc, left + MirrorCoordinate(mirrorX, blockWidth, x1),
-         top + MirrorCoordinate(mirrorY, blockHeight, y1), left + MirrorCoordinate(mirrorX, blockWidth, x2),
-         top + MirrorCoordinate(mirrorY, blockHeight, y2));
-}
-
 void CCanvas::DrawGratingBlock(int u, int left, int top, bool mirrorX, bool mirrorY) {
     const int bw = 4 * u, bh = 3 * u;
-    // Block-local lines: horizontal at y over [a, b), vertical at x over [a, b).
-    auto horizontal = [&](int y, int a, int b) {
-        DrawMirroredLine(memDC, left, top, mirrorX, mirrorY, bw, bh, a, y, b, y);
+    if (u <= 0)
+        return;
+
+    // All lines of a square run one way, so a square is one profile across its lines: the palette
+    // index at each position (0, the block's black, between lines). The rules below fill the profiles;
+    // the squares are then written a row at a time, since a column at a time is slow. The twelve
+    // squares are the whole block: each pixel is written once, the black between the lines too.
+    std::vector<std::vector<int>> lines(3, std::vector<int>(u, 0));
+    for (int i = 1; i <= u - 1; i += 2) // single lines
+        lines[0][i] = 1;
+    // A pair cut by the square's edge is left out whole.
+    for (int p = 1; p + 1 <= u - 1; p += 4)
+        lines[1][p] = lines[1][p + 1] = 1;
+    // A triple cut by the square's edge keeps the lines that fit.
+    for (int q = 1; q <= u; q += 6)
+        for (int c = 0; c < std::min(3, u - q); ++c)
+            lines[2][q + c] = 1;
+    // Two-pixel stripes, the first colour first.
+    const int firstStripe[3] = {12, 12, 14}, secondStripe[3] = {2, 13, 13};
+    std::vector<std::vector<int>> stripes(3, std::vector<int>(u));
+    for (int r = 0; r < 3; ++r)
+        for (int j = 0; j < u; ++j)
+            stripes[r][j] = j % 4 < 2 ? firstStripe[r] : secondStripe[r];
+
+    // Square (column, row) on the canvas; block-local positions are mirrored as the block is.
+    auto square = [&](int column, int row) {
+        const int x0 = left + (mirrorX ? bw - (column + 1) * u : column * u);
+        const int y0 = top + (mirrorY ? bh - (row + 1) * u : row * u);
+        return RECT{x0, y0, x0 + u, y0 + u};
     };
-    auto vertical = [&](int x, int a, int b) {
-        DrawMirroredLine(memDC, left, top, mirrorX, mirrorY, bw, bh, x, a, x, b);
+    // Horizontal lines: profile position t is a whole row of the square.
+    auto horizontalSquare = [&](int column, int row, const std::vector<int>& profile) {
+        const RECT r = square(column, row);
+        for (int t = 0; t < u; ++t) {
+            const int y = top + MirrorCoordinate(mirrorY, bh, row * u + t);
+            FillPixels({r.left, y, r.right, y + 1}, PalettePixel(profile[t]));
+        }
     };
-
-    {
-        CBrush fill(::CreateSolidBrush(PALETTEINDEX(0)));
-        CGdiSelect selectedBrush(memDC, fill);
-        RECT block = {left, top, left + bw, top + bh};
-        ::FillRect(memDC, &block, fill);
-    }
-
-    {
-        CPen white(::CreatePen(PS_SOLID, 1, PALETTEINDEX(1)));
-        CGdiSelect selectedPen(memDC, white);
-        for (int i = 1; i <= u - 1; i += 2) {
-            horizontal(i, 0, u);
-            vertical(u + i, 0, u);
-        }
-        // A pair cut by the square's edge is left out whole.
-        for (int p = 1; p + 1 <= u - 1; p += 4) {
-            horizontal(u + p, 0, u);
-            horizontal(u + p + 1, 0, u);
-            vertical(u + p, u, 2 * u);
-            vertical(u + p + 1, u, 2 * u);
-        }
-        // A triple cut by the square's edge keeps the lines that fit.
-        for (int q = 1; q <= u; q += 6) {
-            const int count = std::min(3, u - q);
-            for (int c = 0; c < count; ++c)
-                horizontal(2 * u + q + c, 0, u);
-            for (int c = 0; c < count; ++c)
-                vertical(u + q + c, 2 * u, 3 * u);
-        }
-    }
-
-    const COLORREF firstStripe[3] = {PALETTEINDEX(12), PALETTEINDEX(12), PALETTEINDEX(14)};
-    const COLORREF secondStripe[3] = {PALETTEINDEX(2), PALETTEINDEX(13), PALETTEINDEX(13)};
-    for (int r = 0; r < 3; ++r) {
-        CPen first(::CreatePen(PS_SOLID, 1, firstStripe[r]));
-        CPen second(::CreatePen(PS_SOLID, 1, secondStripe[r]));
-        CGdiSelect selectedPen(memDC, first);
-        for (int j = 0; j < u; ++j) {
-            if (j % 4 == 0)
-                ::SelectObject(memDC, first);
-            else if (j % 4 == 2)
-                ::SelectObject(memDC, second);
-            horizontal(r * u + j, 2 * u, 3 * u);
-            vertical(3 * u + j, r * u, (r + 1) * u);
-        }
+    // Vertical lines: every row of the square is the same; one is written and copied down.
+    auto verticalSquare = [&](int column, int row, const std::vector<int>& profile) {
+        const RECT r = square(column, row);
+        std::vector<UINT32> pixels(u);
+        for (int t = 0; t < u; ++t)
+            pixels[left + MirrorCoordinate(mirrorX, bw, column * u + t) - r.left] = PalettePixel(profile[t]);
+        const int y = std::max<int>(r.top, 0);
+        WriteRow(y, r.left, pixels);
+        CopyRowDown(r, y);
+    };
+    for (int row = 0; row < 3; ++row) {
+        horizontalSquare(0, row, lines[row]);
+        verticalSquare(1, row, lines[row]);
+        horizontalSquare(2, row, stripes[row]);
+        verticalSquare(3, row, stripes[row]);
     }
 }

@@ -1,4 +1,5 @@
 #include "Canvas.h"
+#include "ClipRegion.h"
 #include "GdiObject.h"
 #include "GdiSelect.h"
 #include "Line.h"
@@ -52,24 +53,31 @@ void CCanvas::DrawGrayRingChart() {
         palette.AddColor(RGB(level, level, level));
     CPaletteSelect selected = UsePalette();
 
+    // The background with the vertical grid lines is the same in every row: the middle row is drawn
+    // (the lines clipped to it) and copied to all the others; the horizontal lines come after.
     {
         CBrush background(::CreateSolidBrush(PALETTEINDEX(2)));
         CGdiSelect selectedBrush(memDC, background);
-        RECT all = {0, 0, w, h};
-        ::FillRect(memDC, &all, background);
+        RECT middle = {0, cy, w, cy + 1};
+        ::FillRect(memDC, &middle, background);
     }
 
     {
         CPen gridPen(::CreatePen(PS_SOLID, 2, PALETTEINDEX(3)));
         CGdiSelect selectedPen(memDC, gridPen);
-        // With a step of 0 (a shorter side below 10) only the centre lines are drawn.
-        for (int k = 0, x = cx - 1; x > 0; ++k, x = cx - 1 - k * s) {
-            Line(memDC, x, 0, x, h);
-            if (s == 0)
-                break;
+        {
+            CRegion middle(::CreateRectRgn(0, cy, w, cy + 1));
+            CClipRegion clipped(memDC, middle);
+            // With a step of 0 (a shorter side below 10) only the centre lines are drawn.
+            for (int k = 0, x = cx - 1; x > 0; ++k, x = cx - 1 - k * s) {
+                Line(memDC, x, 0, x, h);
+                if (s == 0)
+                    break;
+            }
+            for (int k = 1, x = cx + 1 + s; x < w && s > 0; ++k, x = cx + 1 + k * s)
+                Line(memDC, x, 0, x, h);
         }
-        for (int k = 1, x = cx + 1 + s; x < w && s > 0; ++k, x = cx + 1 + k * s)
-            Line(memDC, x, 0, x, h);
+        CopyRowDown({0, 0, w, h}, cy);
         for (int k = 0, y = cy - 1; y > 0; ++k, y = cy - 1 - k * s) {
             Line(memDC, 0, y, w, y);
             if (s == 0)

@@ -17,7 +17,12 @@ void CCanvas::DrawGrayStepBands() {
 
     const int b1 = (2 * h) / 10, b2 = b1 + (6 * h) / 10;
     const int bandTop[3] = {0, b1, b2}, bandBottom[3] = {b1, b2, h};
-    for (int band = 0; band < 3; ++band)
+    // Every row of a band is the same: its cells are filled in the band's first row, which is then
+    // copied down the band.
+    for (int band = 0; band < 3; ++band) {
+        const int first = bandTop[band];
+        if (first >= bandBottom[band])
+            continue;
         for (int i = 0; i < 17; ++i) {
             int index;
             if (band == 0)
@@ -26,7 +31,8 @@ void CCanvas::DrawGrayStepBands() {
                 index = i == 0 ? 0 : i < 16 ? i + 17 : 1;
             else
                 index = i == 0 ? 0 : i + 32;
-            FillSolid({(w * i) / 17, bandTop[band], (w * (i + 1)) / 17, bandBottom[band]},
-                      PALETTEINDEX(index));
+            FillSolid({(w * i) / 17, first, (w * (i + 1)) / 17, first + 1}, PALETTEINDEX(index));
         }
+        CopyRowDown({0, first, w, bandBottom[band]}, first);
+    }
 }

@@ -2,8 +2,10 @@
 #include "GdiObject.h"
 #include "GdiSelect.h"
 #include "Line.h"
+#include <algorithm>
 #include <boost/lexical_cast.hpp>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -26,13 +28,14 @@ void CCanvas::DrawLevelRampChart() {
     for (int level : patchLevels)
         palette.AddColor(RGB(level, level, level));
     // A palette display gets 52 steps of 5 per ramp (217 entries fit its 256); any other all 256 levels.
-    if (readDisplayBits(owner) == 8)
+    if (displayBits == 8)
         AddRamps(palette, 52, 5);
     else
         AddRamps(palette, 256, 1);
     CPaletteSelect selected = UsePalette();
 
-    FillSolid({0, 0, w, h}, lightColor);
+    // The upper half white, rows h/2 to the bottom black (the light fill need not cover them too).
+    FillSolid({0, 0, w, h / 2}, lightColor);
     FillSolid({0, h / 2, w, h + h / 2}, darkColor);
 
     for (int r = 0; r < 3; ++r)
@@ -46,24 +49,30 @@ void CCanvas::DrawLevelRampChart() {
 
     const int n = palette.entries.size() <= 256 ? 52 : 256;
     const int q = w / n, p = h / 32, bandTop = (3 * h) / 8, m = (w - n * q) / 2;
+    // Each ramp row: its cells are written into the row's first line, which is then copied down.
+    std::vector<UINT32> line(w);
     for (int j = 0; j < 4; ++j) {
         const int top = bandTop + j * p, bottom = bandTop + (j + 1) * p;
         for (int k = 0; k < n; ++k) {
             const int left = k == 0 ? 0 : m + k * q;
             const int right = k == 0 ? q + m : k == n - 1 ? w : m + (k + 1) * q;
-            FillSolid({left, top, right, bottom}, PALETTEINDEX(9 + j * n + k));
+            std::fill(line.begin() + left, line.begin() + right, PalettePixel(9 + j * n + k));
         }
+        if (top < bottom)
+            WriteRow(top, 0, line);
+        CopyRowDown({0, top, w, bottom}, top);
     }
 
+    // The grille: white lines along rows y1 and y2, and between them every even column white. The
+    // columns take the pixel the pen wrote and are written row by row, not a column at a time.
+    const int y1 = h / 2, y2 = h / 2 + h / 4;
     {
         CPen pen(::CreatePen(PS_SOLID, 1, lightColor));
         CGdiSelect selectedPen(memDC, pen);
-        const int y1 = h / 2, y2 = h / 2 + h / 4;
         Line(memDC, 0, y1, w, y1);
         Line(memDC, 0, y2, w, y2);
-        for (int x = 0; x < w; x += 2)
-            Line(memDC, x, y1, x, y2);
     }
+    FillEveryOtherColumn({0, y1, w, y2}, PixelAt(0, y1));
 
     DrawDisc(memDC, {0, 0, 128, 128}, lightColor);
     DrawDisc(memDC, {w - 128, 0, w, 128}, lightColor);
