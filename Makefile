@@ -39,9 +39,13 @@ run: build
 patterns: build
 	@tools/bench-run --arch $(TEST_ARCH) -- tools/render-patterns build/$(TEST_ARCH) docs/patterns
 
-# Draw time of each pattern against one fill of the canvas; never part of the tests.
+# Draw time of each pattern against one fill of the canvas, and the time of a whole pattern switch on
+# the standard two-head bench and on three 3840x2160 heads; never part of the tests.
 bench: build
 	@tools/bench-run --arch $(TEST_ARCH) -- tools/wine-run $$(tools/wine-loader $(TEST_ARCH)) build/$(TEST_ARCH)/draw_bench.exe
+	@tools/bench-run --arch $(TEST_ARCH) -- tools/wine-run $$(tools/wine-loader $(TEST_ARCH)) build/$(TEST_ARCH)/switch_bench.exe
+	@tools/bench-run --arch $(TEST_ARCH) --heads "3840x2160 3840x2160:right 3840x2160:right" -- \
+		tools/wine-run $$(tools/wine-loader $(TEST_ARCH)) build/$(TEST_ARCH)/switch_bench.exe
 
 # The release zip of the 32-bit program: build/i686/tessaryn-*.zip.
 package: build-i686
