@@ -2,6 +2,7 @@
 #include "Pixels.h"
 #include "TestWindow.h"
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace {
 
@@ -109,6 +110,37 @@ TEST_F(SurfaceTest, PaintCopiesOnlyTheUpdateRectangleThroughThePalette) {
         EXPECT_TRUE(RectIs(shown, {10, 40, 50, 60}, RGB(200, 100, 50)));
         EXPECT_EQ(CountColor(shown, {0, 0, 120, 80}, RGB(255, 255, 255)), 120 * 80 - 40 * 40);
         window.canvas = nullptr;
+    }
+}
+
+TEST_F(SurfaceTest, RowWorkWritesExactlyItsPixelsClippedToTheSurface) {
+    for (bool indexed : {false, true}) {
+        SCOPED_TRACE(indexed ? "palette indices" : "true colours");
+        CCanvas canvas(window.handle);
+        canvas.readPaletteDisplay = indexed ? [](HWND) { return true; } : [](HWND) { return false; };
+        ASSERT_TRUE(canvas.Create(13, 9)); // odd sizes: rows padded on the 8-bit surface
+        const UINT32 white = canvas.PixelAt(5, 5); // as GDI wrote it
+        canvas.Fill(RGB(0, 0, 0));
+        ASSERT_NE(canvas.PixelAt(5, 5), white);
+
+        // Every other column from the area's left edge, even where the area starts off the surface.
+        canvas.FillEveryOtherColumn({-3, 1, 20, 3}, white);
+        Pixels p = ReadCanvas(canvas);
+        for (int x = 0; x < 13; ++x)
+            EXPECT_EQ(p.At(x, 1), x % 2 == 0 ? RGB(0, 0, 0) : RGB(255, 255, 255)) << "column " << x;
+        EXPECT_TRUE(RectIs(p, {0, 0, 13, 1}, RGB(0, 0, 0)));
+        EXPECT_TRUE(RectIs(p, {0, 3, 13, 9}, RGB(0, 0, 0)));
+
+        // A row written from the left and cut at the right edge, then copied down part of the surface.
+        canvas.WriteRow(4, 10, std::vector<UINT32>(5, white));
+        canvas.FillPixels({2, 4, 4, 5}, white);
+        canvas.CopyRowDown({3, 5, 11, 20}, 4);
+        p = ReadCanvas(canvas);
+        EXPECT_TRUE(RectIs(p, {10, 4, 13, 5}, RGB(255, 255, 255)));
+        EXPECT_TRUE(RectIs(p, {2, 4, 4, 5}, RGB(255, 255, 255)));
+        EXPECT_TRUE(RectIs(p, {3, 5, 4, 9}, RGB(255, 255, 255)));
+        EXPECT_TRUE(RectIs(p, {10, 5, 11, 9}, RGB(255, 255, 255)));
+        EXPECT_EQ(CountColor(p, {0, 4, 13, 9}, RGB(255, 255, 255)), 5 + 2 * 4);
     }
 }
 
