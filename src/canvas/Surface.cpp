@@ -142,11 +142,16 @@ UINT32 CSurface::PixelAt(int x, int y) {
 }
 
 void CSurface::FillPixels(const RECT& area, UINT32 pixel) {
+    FillRows(area, std::vector<UINT32>(area.bottom > area.top ? area.bottom - area.top : 0, pixel));
+}
+
+void CSurface::FillRows(const RECT& area, const std::vector<UINT32>& rowPixels) {
     RECT r;
     if (!Clip(area, r))
         return;
     ::GdiFlush();
     for (int y = r.top; y < r.bottom; ++y) {
+        const UINT32 pixel = rowPixels[y - area.top];
         if (bitsPerPixel == 8)
             std::memset(Row(y) + r.left, static_cast<BYTE>(pixel), r.right - r.left);
         else

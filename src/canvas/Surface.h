@@ -27,6 +27,8 @@ class CSurface {
     void FillPixels(const RECT& area, UINT32 pixel);
     // Writes pixels[0..] into row y from column `left` on.
     void WriteRow(int y, int left, const std::vector<UINT32>& pixels);
+    // Fills each row of the area with one pixel: row area.top + i with rowPixels[i].
+    void FillRows(const RECT& area, const std::vector<UINT32>& rowPixels);
     // Sets every second column of the area, from its left edge on.
     void FillEveryOtherColumn(const RECT& area, UINT32 pixel);
     // Copies the area's part of sourceRow to every other row of the area.

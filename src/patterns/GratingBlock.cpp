@@ -41,10 +41,10 @@ void CCanvas::DrawGratingBlock(int u, int left, int top, bool mirrorX, bool mirr
     // Horizontal lines: profile position t is a whole row of the square.
     auto horizontalSquare = [&](int column, int row, const std::vector<int>& profile) {
         const RECT r = square(column, row);
-        for (int t = 0; t < u; ++t) {
-            const int y = top + MirrorCoordinate(mirrorY, bh, row * u + t);
-            FillPixels({r.left, y, r.right, y + 1}, PalettePixel(profile[t]));
-        }
+        std::vector<UINT32> rows(u);
+        for (int t = 0; t < u; ++t)
+            rows[top + MirrorCoordinate(mirrorY, bh, row * u + t) - r.top] = PalettePixel(profile[t]);
+        FillRows(r, rows);
     };
     // Vertical lines: every row of the square is the same; one is written and copied down.
     auto verticalSquare = [&](int column, int row, const std::vector<int>& profile) {
