@@ -1,9 +1,10 @@
 // Times each pattern's full drawing into a canvas against the floor of one Fill of the same canvas
 // (every pixel written once), at three screen sizes, and prints the medians and their ratio.
 #include "Canvas.h"
-#include "DrawPatternMode.h"
+#include "PatternTable.h"
 #include <algorithm>
 #include <cstdio>
+#include <string>
 #include <vector>
 
 namespace {
@@ -38,14 +39,6 @@ int main() {
         int w, h, runs;
     };
     const Size sizes[] = {{1920, 1080, 15}, {3840, 2160, 9}, {7680, 4320, 5}};
-    const struct {
-        PatternMode mode;
-        const char* name;
-    } patterns[] = {{patternLevelRampChart, "level ramp chart (9)"},
-                    {patternGrayRingChart, "gray ring chart (8)"},
-                    {patternGrayStepBands, "gray step bands (7)"},
-                    {patternCentreSquare, "centre square (11)"}};
-
     std::printf("%-22s %-10s %10s %10s %7s\n", "pattern", "size", "draw ms", "fill ms", "ratio");
     for (const Size& size : sizes) {
         CCanvas canvas(nullptr);
@@ -55,14 +48,15 @@ int main() {
             continue;
         }
         canvas.darkColor = 0x00000000;
-        for (const auto& pattern : patterns) {
-            DrawPatternMode(canvas, pattern.mode, size.w, size.h); // warm-up: fonts, palette caches
-            const double draw =
-                MedianMilliseconds(size.runs, [&] { DrawPatternMode(canvas, pattern.mode, size.w, size.h); });
+        for (size_t p = 0; p < patternCount; ++p) {
+            const PatternEntry& pattern = patternTable[p];
+            pattern.draw(canvas, size.w, size.h); // warm-up: fonts, palette caches
+            const double draw = MedianMilliseconds(size.runs, [&] { pattern.draw(canvas, size.w, size.h); });
             const double fill = MedianMilliseconds(size.runs, [&] { canvas.Fill(RGB(12, 34, 56)); });
             char label[16];
             std::snprintf(label, sizeof label, "%dx%d", size.w, size.h);
-            std::printf("%-22s %-10s %10.2f %10.2f %7.2f\n", pattern.name, label, draw, fill, draw / fill);
+            const std::string name = std::string(pattern.name) + " (" + pattern.argument + ")";
+            std::printf("%-22s %-10s %10.2f %10.2f %7.2f\n", name.c_str(), label, draw, fill, draw / fill);
         }
     }
     return 0;

@@ -1,5 +1,6 @@
 #include "Frame.h"
 #include "DiscoverScreens.h"
+#include "PatternTable.h"
 #include "PatternWindow.h"
 #include "QuitNotifier.h"
 #include "WindowingException.h"
@@ -90,9 +91,11 @@ void CFrame::OnChar(WPARAM wParam, LPARAM) {
     const signed char ch = static_cast<signed char>(wParam & 0xFF);
     if (ch == 27 || ch == 32) {
         Quit();
-    } else if (ch >= '1' && ch <= '4') {
-        SelectPattern(ch - '0');
-        ApplyPatternIndex();
+    } else if (const PatternEntry* pattern = FindPatternByKey(ch)) {
+        if (pattern->inCycle) {
+            SelectPattern(CyclePosition(pattern->mode) + 1);
+            ApplyPatternIndex();
+        }
     }
 }
 
@@ -112,18 +115,12 @@ void CFrame::Quit() {
 
 void CFrame::NextPattern() {
     ++patternIndex;
-    if (patternIndex > 3)
+    if (patternIndex > CycleLength() - 1)
         patternIndex = 0;
 }
 
 void CFrame::SelectPattern(int n) {
     patternIndex = n - 1;
-}
-
-PatternMode CFrame::CycleMode(int patternIndex) {
-    const PatternMode cycle[4] = {patternLevelRampChart, patternGrayRingChart, patternGrayStepBands,
-                                  patternCentreSquare};
-    return cycle[patternIndex];
 }
 
 void CFrame::ApplyPatternIndex() {

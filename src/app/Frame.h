@@ -46,9 +46,6 @@ class CFrame : public CWindow, public CQuitListener, public CPatternInput {
     void OnPreQuit(CQuitNotifier* notifier, int code) override;
     void OnQuit(CQuitNotifier* notifier, int code) override;
 
-    // The pattern each position of the cycle shows: keys '1' to '4'.
-    static PatternMode CycleMode(int patternIndex);
-
     std::vector<boost::shared_ptr<CPatternWindow>> windows;
     int patternIndex;
     PatternMode shownMode; // what every screen shows; new windows show it too

@@ -1,21 +1,10 @@
 #include "DrawPatternMode.h"
-#include "CentreSquareRect.h"
+#include "PatternTable.h"
 
 bool DrawPatternMode(CCanvas& canvas, PatternMode mode, int screenWidth, int screenHeight) {
-    switch (mode) {
-    case patternGrayStepBands:
-        canvas.DrawGrayStepBands();
-        return true;
-    case patternGrayRingChart:
-        canvas.DrawGrayRingChart();
-        return true;
-    case patternLevelRampChart:
-        canvas.DrawLevelRampChart();
-        return true;
-    case patternCentreSquare:
-        canvas.DrawCentreSquare(CentreSquare(screenWidth, screenHeight), 0x00FFFFFF, 0x00000000);
-        return true;
-    default:
+    const PatternEntry* pattern = FindPattern(mode);
+    if (pattern == nullptr)
         return false;
-    }
+    pattern->draw(canvas, screenWidth, screenHeight);
+    return true;
 }

@@ -3,7 +3,7 @@
 // the display depth the ramp chart is told. Errors: one line on stderr and exit code 1.
 #include "BmpFile.h"
 #include "Canvas.h"
-#include "DrawPatternMode.h"
+#include "PatternTable.h"
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -31,14 +31,27 @@ int Fail(const std::string& message) {
     return 1;
 }
 
+// The MODE arguments, as the pattern table has them: "9, 8, 7 or 11".
+std::string Modes() {
+    std::string modes;
+    for (size_t i = 0; i < patternCount; ++i)
+        modes += (i == 0                  ? ""
+                  : i + 1 == patternCount ? " or "
+                                          : ", ") +
+                 std::string(patternTable[i].argument);
+    return modes;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     if (argc != 6)
-        return Fail("usage: tessaryn-render MODE WIDTH HEIGHT BPP OUT.bmp (MODE 7, 8, 9 or 11; BPP 8 or 32)");
-    int mode = 0, width = 0, height = 0, bits = 0;
-    if (!ParseInt(argv[1], mode) || (mode != 7 && mode != 8 && mode != 9 && mode != 11))
-        return Fail(std::string("unknown mode '") + argv[1] + "' (7, 8, 9 or 11)");
+        return Fail("usage: tessaryn-render MODE WIDTH HEIGHT BPP OUT.bmp (MODE " + Modes() +
+                    "; BPP 8 or 32)");
+    int width = 0, height = 0, bits = 0;
+    const PatternEntry* pattern = FindPatternByArgument(argv[1]);
+    if (pattern == nullptr)
+        return Fail(std::string("unknown mode '") + argv[1] + "' (" + Modes() + ")");
     if (!ParseInt(argv[2], width) || width < 1 || width > 16384)
         return Fail(std::string("bad width '") + argv[2] + "' (1 to 16384)");
     if (!ParseInt(argv[3], height) || height < 1 || height > 16384)
@@ -58,7 +71,7 @@ int main(int argc, char** argv) {
         return Fail("cannot allocate a " + std::to_string(width) + "x" + std::to_string(height) + " bitmap");
     canvas.darkColor = 0x00000000;
     canvas.lightColor = 0x00FFFFFF;
-    DrawPatternMode(canvas, mode, width, height);
+    pattern->draw(canvas, width, height);
 
     const std::string error = WriteBmpFile(canvas.memDC, canvas.bitmap, width, height, path);
     if (!error.empty())

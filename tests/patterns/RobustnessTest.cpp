@@ -1,25 +1,39 @@
 #include "DrawPatternMode.h"
 #include "GdiCount.h"
 #include "PatternFixture.h"
+#include "PatternTable.h"
 
 namespace {
 
 class PatternRobustness : public PatternFixture {};
 
-const PatternMode modes[4] = {patternLevelRampChart, patternGrayRingChart, patternGrayStepBands,
-                              patternCentreSquare};
-const size_t paletteSizes[4] = {1033, 17, 49, 2};
+// The palette each pattern builds, by mode.
+size_t PaletteSize(PatternMode mode) {
+    switch (mode) {
+    case patternLevelRampChart:
+        return 1033;
+    case patternGrayRingChart:
+        return 17;
+    case patternGrayStepBands:
+        return 49;
+    case patternCentreSquare:
+        return 2;
+    default:
+        return 1; // a solid field
+    }
+}
 
 TEST_F(PatternRobustness, EveryPatternEndsOnTinyAndThinCanvases) {
     struct Size {
         int w, h;
     };
     for (const Size& s : {Size{1, 1}, Size{1, 2000}, Size{2000, 1}, Size{9, 9}, Size{31, 31}, Size{32, 32}}) {
-        for (int i = 0; i < 4; ++i) {
-            SCOPED_TRACE(testing::Message() << s.w << "x" << s.h << " mode " << modes[i]);
+        for (size_t i = 0; i < patternCount; ++i) {
+            const PatternMode mode = patternTable[i].mode;
+            SCOPED_TRACE(testing::Message() << s.w << "x" << s.h << " mode " << mode);
             auto canvas = MakeCanvas(s.w, s.h);
-            EXPECT_TRUE(DrawPatternMode(*canvas, modes[i], s.w, s.h));
-            EXPECT_EQ(canvas->palette.entries.size(), paletteSizes[i]);
+            EXPECT_TRUE(DrawPatternMode(*canvas, mode, s.w, s.h));
+            EXPECT_EQ(canvas->palette.entries.size(), PaletteSize(mode));
             EXPECT_TRUE(HoldsStockObjects(canvas->memDC));
         }
     }
@@ -34,8 +48,8 @@ TEST_F(PatternRobustness, EveryPatternEndsOnTinyAndThinCanvases) {
 
 TEST_F(PatternRobustness, DrawingLeavesNoGdiObjectBehind) {
     auto canvas = MakeCanvas(640, 480);
-    for (PatternMode mode : modes)
-        DrawPatternMode(*canvas, mode, 640, 480); // the first drawing may cache fonts
+    for (size_t i = 0; i < patternCount; ++i) // the first drawing may cache fonts
+        patternTable[i].draw(*canvas, 640, 480);
     const unsigned before = CountGdiObjects();
     {
         // The count must see objects come and go, or the check below proves nothing.
@@ -44,8 +58,8 @@ TEST_F(PatternRobustness, DrawingLeavesNoGdiObjectBehind) {
         ::DeleteObject(probe);
     }
     for (int round = 0; round < 25; ++round)
-        for (PatternMode mode : modes)
-            DrawPatternMode(*canvas, mode, 640, 480);
+        for (size_t i = 0; i < patternCount; ++i)
+            patternTable[i].draw(*canvas, 640, 480);
     EXPECT_EQ(CountGdiObjects(), before);
 }
 

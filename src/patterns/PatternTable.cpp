@@ -1,0 +1,77 @@
+#include "PatternTable.h"
+#include "CentreSquareRect.h"
+#include <cstring>
+
+namespace {
+
+void LevelRampChart(CCanvas& canvas, int, int) {
+    canvas.DrawLevelRampChart();
+}
+
+void GrayRingChart(CCanvas& canvas, int, int) {
+    canvas.DrawGrayRingChart();
+}
+
+void GrayStepBands(CCanvas& canvas, int, int) {
+    canvas.DrawGrayStepBands();
+}
+
+void CentreSquareOnBlack(CCanvas& canvas, int screenWidth, int screenHeight) {
+    canvas.DrawCentreSquare(CentreSquare(screenWidth, screenHeight), 0x00FFFFFF, 0x00000000);
+}
+
+} // namespace
+
+const PatternEntry patternTable[] = {
+    {patternLevelRampChart, '1', "9", "level ramp chart", true, &LevelRampChart},
+    {patternGrayRingChart, '2', "8", "gray ring chart", true, &GrayRingChart},
+    {patternGrayStepBands, '3', "7", "gray step bands", true, &GrayStepBands},
+    {patternCentreSquare, '4', "11", "centre square", true, &CentreSquareOnBlack},
+};
+
+const size_t patternCount = sizeof patternTable / sizeof patternTable[0];
+
+const PatternEntry* FindPattern(PatternMode mode) {
+    for (const PatternEntry& entry : patternTable)
+        if (entry.mode == mode)
+            return &entry;
+    return nullptr;
+}
+
+const PatternEntry* FindPatternByKey(char key) {
+    for (const PatternEntry& entry : patternTable)
+        if (entry.key == key)
+            return &entry;
+    return nullptr;
+}
+
+const PatternEntry* FindPatternByArgument(const char* argument) {
+    for (const PatternEntry& entry : patternTable)
+        if (std::strcmp(entry.argument, argument) == 0)
+            return &entry;
+    return nullptr;
+}
+
+int CycleLength() {
+    int length = 0;
+    for (const PatternEntry& entry : patternTable)
+        length += entry.inCycle ? 1 : 0;
+    return length;
+}
+
+PatternMode CycleMode(int position) {
+    for (const PatternEntry& entry : patternTable)
+        if (entry.inCycle && position-- == 0)
+            return entry.mode;
+    return patternNone;
+}
+
+int CyclePosition(PatternMode mode) {
+    int position = 0;
+    for (const PatternEntry& entry : patternTable) {
+        if (entry.mode == mode)
+            return entry.inCycle ? position : -1;
+        position += entry.inCycle ? 1 : 0;
+    }
+    return -1;
+}

@@ -1,0 +1,30 @@
+#pragma once
+#include "Canvas.h"
+#include "PatternMode.h"
+#include <cstddef>
+
+// Every pattern the program shows, in one table: its mode, the key that shows it, its argument to the
+// render tool, its name, whether left clicks step through it (the charts, in table order), and how it
+// is drawn on the canvas of a screenWidth x screenHeight screen.
+struct PatternEntry {
+    PatternMode mode;
+    char key;
+    const char* argument;
+    const char* name;
+    bool inCycle;
+    void (*draw)(CCanvas& canvas, int screenWidth, int screenHeight);
+};
+
+extern const PatternEntry patternTable[];
+extern const size_t patternCount;
+
+// The entry of a mode, a key or a render-tool argument; null when there is none.
+const PatternEntry* FindPattern(PatternMode mode);
+const PatternEntry* FindPatternByKey(char key);
+const PatternEntry* FindPatternByArgument(const char* argument);
+
+// The cycle of left clicks: the number of charts in it, the mode at each position, and the position
+// of a mode (-1 for a pattern outside the cycle).
+int CycleLength();
+PatternMode CycleMode(int position);
+int CyclePosition(PatternMode mode);
