@@ -95,6 +95,8 @@ void CFrame::OnChar(WPARAM wParam, LPARAM) {
         if (pattern->inCycle) {
             SelectPattern(CyclePosition(pattern->mode) + 1);
             ApplyPatternIndex();
+        } else {
+            ApplyPattern(pattern->mode); // a field: the cycle stays where it was
         }
     }
 }

@@ -25,6 +25,9 @@ class CCanvas : public CSurface {
 
     void DrawCentreSquare(const RECT& square, COLORREF squareColor, COLORREF backgroundColor);
 
+    // The whole canvas in one colour, the palette's only entry: a single fill.
+    void DrawField(COLORREF color);
+
     CPalette palette;
     COLORREF lightColor;
 

@@ -1,6 +1,7 @@
 #pragma once
 
-// What a pattern window shows; the operator's cycle is 9, 8, 7, 11.
+// What a pattern window shows; the operator's cycle is 9, 8, 7, 11. The solid fields (20 to 25) stand
+// outside the cycle.
 using PatternMode = int;
 
 const PatternMode patternNone = 0;
@@ -8,3 +9,9 @@ const PatternMode patternGrayStepBands = 7;
 const PatternMode patternGrayRingChart = 8;
 const PatternMode patternLevelRampChart = 9;
 const PatternMode patternCentreSquare = 11;
+const PatternMode patternRedField = 20;
+const PatternMode patternGreenField = 21;
+const PatternMode patternBlueField = 22;
+const PatternMode patternWhiteField = 23;
+const PatternMode patternBlackField = 24;
+const PatternMode patternGrayField = 25;

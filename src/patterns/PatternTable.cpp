@@ -20,6 +20,10 @@ void CentreSquareOnBlack(CCanvas& canvas, int screenWidth, int screenHeight) {
     canvas.DrawCentreSquare(CentreSquare(screenWidth, screenHeight), 0x00FFFFFF, 0x00000000);
 }
 
+template <COLORREF color> void Field(CCanvas& canvas, int, int) {
+    canvas.DrawField(color);
+}
+
 } // namespace
 
 const PatternEntry patternTable[] = {
@@ -27,6 +31,12 @@ const PatternEntry patternTable[] = {
     {patternGrayRingChart, '2', "8", "gray ring chart", true, &GrayRingChart},
     {patternGrayStepBands, '3', "7", "gray step bands", true, &GrayStepBands},
     {patternCentreSquare, '4', "11", "centre square", true, &CentreSquareOnBlack},
+    {patternRedField, '5', "red", "red field", false, &Field<RGB(255, 0, 0)>},
+    {patternGreenField, '6', "green", "green field", false, &Field<RGB(0, 255, 0)>},
+    {patternBlueField, '7', "blue", "blue field", false, &Field<RGB(0, 0, 255)>},
+    {patternWhiteField, '8', "white", "white field", false, &Field<RGB(255, 255, 255)>},
+    {patternBlackField, '9', "black", "black field", false, &Field<RGB(0, 0, 0)>},
+    {patternGrayField, '0', "gray", "50% gray field", false, &Field<RGB(128, 128, 128)>},
 };
 
 const size_t patternCount = sizeof patternTable / sizeof patternTable[0];

@@ -90,7 +90,7 @@ TEST_F(FrameTest, DigitKeysChooseThePatternAndOtherKeysDoNothing) {
         SCOPED_TRACE(testing::Message() << "key " << k.key);
         ExpectEveryScreenShows(k.mode);
     }
-    const int others[] = {'a', 'Z', '0', '5', '6', '7', '8', '9', '\r', '\t', 0xB1, 0xA0, 0x9B, 0xFF};
+    const int others[] = {'a', 'Z', '\r', '\t', '\b', '/', ':', 0xB1, 0xA0, 0x9B, 0xFF};
     for (int ch : others) {
         Type(static_cast<char>(ch));
         SCOPED_TRACE(testing::Message() << "character " << ch);
@@ -109,6 +109,35 @@ TEST_F(FrameTest, LeftClicksStepThroughTheCycle) {
     Type('3');
     frame->windows[0]->Send(WM_LBUTTONDOWN, MK_LBUTTON, 0);
     ExpectEveryScreenShows(patternCentreSquare);
+}
+
+TEST_F(FrameTest, FieldKeysShowTheirFieldAndKeepTheCyclePositionForTheNextClick) {
+    const struct {
+        char key;
+        PatternMode field;
+        char chartBefore;
+        PatternMode chartAfterClick;
+    } cases[] = {{'5', patternRedField, '1', 8},   {'6', patternGreenField, '2', 7},
+                 {'7', patternBlueField, '3', 11}, {'8', patternWhiteField, '4', 9},
+                 {'9', patternBlackField, '2', 7}, {'0', patternGrayField, '4', 9}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "key " << c.key << " after key " << c.chartBefore);
+        Type(c.chartBefore);
+        const int position = frame->patternIndex;
+        Type(c.key);
+        ExpectEveryScreenShows(c.field);
+        EXPECT_EQ(frame->patternIndex, position);
+        // The same key again draws the field again, and the focus still ends on screen 0.
+        for (auto& window : frame->windows)
+            window->canvas->Fill(RGB(1, 2, 3));
+        Type(c.key, 0x40000001);
+        ExpectEveryScreenShows(c.field);
+        for (auto& window : frame->windows)
+            EXPECT_EQ(CountColor(ReadPixels(window->canvas->memDC, 0, 0, 8, 8), {0, 0, 8, 8}, RGB(1, 2, 3)),
+                      0);
+        frame->windows.back()->Send(WM_LBUTTONDOWN, MK_LBUTTON, 0);
+        ExpectEveryScreenShows(c.chartAfterClick);
+    }
 }
 
 TEST_F(FrameTest, RepeatingAKeyRedrawsEveryScreen) {

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# On a palette display (the bench at depth 8): every head shows each pattern exactly as the render tool
-# draws it for an 8-bit display (52-step ramps), whatever pattern came before, every colour exact.
+# On a palette display (the bench at depth 8): every head shows each pattern and field exactly as the
+# render tool draws it for an 8-bit display (52-step ramps), whatever came before, every colour exact.
 # Usage: eight-bit.sh WINE-LOADER tessaryn.exe tessaryn-render.exe
 set -u
 loader=$1 program=$2 render=$3
@@ -18,7 +18,7 @@ check "start-up" start_program
 check "every head shows the start-up pattern" heads_show 9
 # Each pattern after each other one: the colours one pattern leaves in the system palette must not
 # change what the next shows.
-for step in 2:8 3:7 4:11 3:7 2:8 1:9 3:7 4:11 2:8 4:11 1:9; do
+for step in 2:8 3:7 4:11 3:7 2:8 1:9 3:7 4:11 2:8 4:11 1:9 5:red 0:gray 3:7 9:black 8:white 6:green 7:blue 1:9; do
     xdotool key "${step%:*}"
     check "key ${step%:*} shows ${step#*:} on every head" heads_show "${step#*:}"
 done

@@ -33,10 +33,19 @@ check "and the focus on screen 0" focus_on_screen0
 
 # Keys that mean nothing change nothing: the screens stay pixel-identical.
 screenshot "$dir/before.png"
-xdotool key a z Q 0 5 6 7 8 9 Return Tab BackSpace
+xdotool key a z Q Return Tab BackSpace slash
 sleep 0.5
 screenshot "$dir/after.png"
-check "letters, 0, 5-9 and Enter change nothing" same_pixels "$dir/before.png" "$dir/after.png"
+check "letters, Enter, Tab, Backspace and / change nothing" same_pixels "$dir/before.png" "$dir/after.png"
+
+# The solid fields, each exact on every head; a click then shows the chart after the last one shown.
+for step in 5:red 6:green 7:blue 8:white 9:black 0:gray; do
+    xdotool key "${step%:*}"
+    check "key ${step%:*} shows the ${step#*:} field on every head" heads_show "${step#*:}"
+done
+check "after the fields the focus is on screen 0" focus_on_screen0
+click "${geometry[0]}" 1
+check "a left click after the fields (key 2 last) shows 7" heads_show 7
 
 # Left clicks on screen 0 (the active window) step the cycle.
 xdotool key 1

@@ -43,6 +43,12 @@ steps() { convert "$dir/$1" -crop 1022x1+1+300 -format '%k' info: 2>/dev/null ||
 check "8 bits: 52 steps in the red ramp" [ "$(steps ramp8.bmp)" = 52 ]
 check "32 bits: 256 steps in the red ramp" [ "$(steps ramp32.bmp)" = 256 ]
 
+# A field by its name: every pixel its colour.
+render gray 33 17 8 "Z:$dir/gray.bmp"
+check "a field renders" [ $? -eq 0 ]
+check "every pixel of the gray field is 128" \
+    grep -q '561: (128,128,128)' <<<"$(convert "$dir/gray.bmp" -format '%c' histogram:info: 2>/dev/null)"
+
 bad() { # bad WHAT EXPECTED-WORD ARGS...
     local what=$1 word=$2
     shift 2
@@ -56,6 +62,7 @@ bad() { # bad WHAT EXPECTED-WORD ARGS...
 }
 bad "unknown mode" mode 5 64 48 32 "Z:$dir/bad.bmp"
 bad "mode with junk" mode 9x 64 48 32 "Z:$dir/bad.bmp"
+bad "a field's key is not its name" mode 0 64 48 32 "Z:$dir/bad.bmp"
 bad "zero width" width 11 0 48 32 "Z:$dir/bad.bmp"
 bad "width above 16384" width 11 16385 48 32 "Z:$dir/bad.bmp"
 bad "negative height" height 11 64 -1 32 "Z:$dir/bad.bmp"
