@@ -50,8 +50,9 @@ int main() {
         canvas.darkColor = 0x00000000;
         for (size_t p = 0; p < patternCount; ++p) {
             const PatternEntry& pattern = patternTable[p];
-            pattern.draw(canvas, size.w, size.h); // warm-up: fonts, palette caches
-            const double draw = MedianMilliseconds(size.runs, [&] { pattern.draw(canvas, size.w, size.h); });
+            pattern.draw(canvas, size.w, size.h, standardPatch); // warm-up: fonts, palette caches
+            const double draw =
+                MedianMilliseconds(size.runs, [&] { pattern.draw(canvas, size.w, size.h, standardPatch); });
             const double fill = MedianMilliseconds(size.runs, [&] { canvas.Fill(RGB(12, 34, 56)); });
             char label[16];
             std::snprintf(label, sizeof label, "%dx%d", size.w, size.h);

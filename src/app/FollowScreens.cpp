@@ -21,7 +21,10 @@ void CFrame::OnDisplayChange() {
 }
 
 void CFrame::OnTimer(UINT_PTR id) {
-    if (id == layoutCheckTimer) {
+    if (id == labelTimer) {
+        ::KillTimer(handle, labelTimer);
+        SetLabel(std::string());
+    } else if (id == layoutCheckTimer) {
         if (settling)
             return;
         const std::vector<RECT> screens = screenSource();

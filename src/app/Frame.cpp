@@ -18,8 +18,9 @@ std::vector<RECT> SystemScreens() {
 } // namespace
 
 CFrame::CFrame(HINSTANCE instance)
-    : CWindow(instance), patternIndex(0), shownMode(patternLevelRampChart), screenSource(&SystemScreens),
-      keepAwakeLookup(&CKeepAwake::LookUpInKernel32), settling(false), remakeSurfaces(false) {
+    : CWindow(instance), patternIndex(0), shownMode(patternLevelRampChart), patch(standardPatch),
+      screenSource(&SystemScreens), keepAwakeLookup(&CKeepAwake::LookUpInKernel32), settling(false),
+      remakeSurfaces(false) {
     quitNotifier.Connect(this);
 }
 
@@ -110,6 +111,50 @@ void CFrame::OnRButtonDown() {
     Quit();
 }
 
+// The arrows and Home step the centre square's patch: Up and Down its gray level (with Shift one code
+// value), Left and Right its size, Home back to the standard square. Elsewhere they do nothing.
+void CFrame::OnKeyDown(WPARAM virtualKey, LPARAM) {
+    if (shownMode != patternCentreSquare)
+        return;
+    const bool fine = (::GetKeyState(VK_SHIFT) & 0x8000) != 0;
+    Patch next = patch;
+    switch (virtualKey) {
+    case VK_UP:
+        next.level = NextPatchLevel(patch.level, +1, fine);
+        break;
+    case VK_DOWN:
+        next.level = NextPatchLevel(patch.level, -1, fine);
+        break;
+    case VK_RIGHT:
+        next.percent = NextPatchPercent(patch.percent, +1);
+        break;
+    case VK_LEFT:
+        next.percent = NextPatchPercent(patch.percent, -1);
+        break;
+    case VK_HOME:
+        next = standardPatch;
+        break;
+    default:
+        return;
+    }
+    ShowPatch(next);
+    SetLabel(PatchLabel(patch));
+    // Setting the timer again restarts it: the label stays two seconds after the last step.
+    ::SetTimer(handle, labelTimer, labelPeriod, nullptr);
+}
+
+void CFrame::ShowPatch(const Patch& newPatch) {
+    patch = newPatch;
+    for (auto& window : windows)
+        window->SetPatch(patch);
+    FocusFirstScreen();
+}
+
+void CFrame::SetLabel(const std::string& text) {
+    for (auto& window : windows)
+        window->SetLabel(window->screenIndex == 0 ? text : std::string());
+}
+
 void CFrame::Quit() {
     quitNotifier.Notify(&CQuitListener::OnPreQuit, 0);
     quitNotifier.Notify(&CQuitListener::OnQuit, 0);
@@ -131,8 +176,14 @@ void CFrame::ApplyPatternIndex() {
 
 void CFrame::ApplyPattern(PatternMode mode) {
     shownMode = mode;
-    for (auto& window : windows)
+    // Any pattern change makes the centre square standard again, and the patch's label goes with it.
+    patch = standardPatch;
+    ::KillTimer(handle, labelTimer);
+    for (auto& window : windows) {
+        window->SetLabel(std::string());
+        window->patch = patch; // drawn with the new mode below
         window->SetMode(mode);
+    }
     FocusFirstScreen();
 }
 

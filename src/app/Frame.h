@@ -1,11 +1,13 @@
 #pragma once
 #include "KeepAwake.h"
+#include "Patch.h"
 #include "PatternInput.h"
 #include "PatternMode.h"
 #include "QuitListener.h"
 #include "Window.h"
 #include <boost/shared_ptr.hpp>
 #include <memory>
+#include <string>
 #include <vector>
 
 class CPatternWindow;
@@ -28,6 +30,7 @@ class CFrame : public CWindow, public CQuitListener, public CPatternInput {
     void OnChar(WPARAM wParam, LPARAM lParam) override;
     void OnLButtonDown() override;
     void OnRButtonDown() override;
+    void OnKeyDown(WPARAM virtualKey, LPARAM lParam) override;
     void Quit();
 
     void NextPattern();
@@ -49,6 +52,10 @@ class CFrame : public CWindow, public CQuitListener, public CPatternInput {
     std::vector<boost::shared_ptr<CPatternWindow>> windows;
     int patternIndex;
     PatternMode shownMode; // what every screen shows; new windows show it too
+    Patch patch;           // what the centre square shows; any pattern change makes it standard again
+
+    // How long the label of a patch step stays on screen 0 (ms).
+    static const UINT labelPeriod = 2000;
 
     // Where the frame learns which screens exist now, and how it finds SetThreadExecutionState: the
     // system's answers by default; tests choose their own before Create.
@@ -66,8 +73,11 @@ class CFrame : public CWindow, public CQuitListener, public CPatternInput {
     void OnDisplayChange();
     void OnTimer(UINT_PTR id);
     void WaitForSettledScreens(const std::vector<RECT>& screens);
+    // Every screen shows this patch; screen 0 says what it is for a moment.
+    void ShowPatch(const Patch& newPatch);
+    void SetLabel(const std::string& text);
 
-    enum : UINT_PTR { layoutCheckTimer = 1, settleTimer = 2 };
+    enum : UINT_PTR { layoutCheckTimer = 1, settleTimer = 2, labelTimer = 3 };
     std::unique_ptr<CKeepAwake> keepAwake;
     std::vector<RECT> settlingScreens; // the layout last seen while waiting for it to stand still
     bool settling;

@@ -7,14 +7,9 @@ CCanvas::~CCanvas() {
     palette.Reset();
 }
 
-void CCanvas::Paint() {
-    PAINTSTRUCT paint;
-    ::BeginPaint(owner, &paint);
-    {
-        CPaletteSelect selected(paint.hdc, palette.handle, true);
-        CopyUpdateRect(paint, palette.handle != nullptr);
-    }
-    ::EndPaint(owner, &paint);
+void CCanvas::PaintTo(const PAINTSTRUCT& paint) {
+    CPaletteSelect selected(paint.hdc, palette.handle, true);
+    CopyUpdateRect(paint, palette.handle != nullptr);
 }
 
 UINT32 CCanvas::PalettePixel(int index) const {

@@ -10,7 +10,7 @@ class CCanvas : public CSurface {
     explicit CCanvas(HWND owner);
     ~CCanvas() override;
 
-    void Paint() override;
+    void PaintTo(const PAINTSTRUCT& paint) override;
 
     void DrawLevelRampChart();
     void DrawLevelPatch(HDC dc, const RECT& rect, COLORREF fill, COLORREF entry);

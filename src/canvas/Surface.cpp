@@ -90,8 +90,12 @@ bool CSurface::Resize(int width, int height) {
 void CSurface::Paint() {
     PAINTSTRUCT paint;
     ::BeginPaint(owner, &paint);
-    CopyUpdateRect(paint, false);
+    PaintTo(paint);
     ::EndPaint(owner, &paint);
+}
+
+void CSurface::PaintTo(const PAINTSTRUCT& paint) {
+    CopyUpdateRect(paint, false);
 }
 
 bool CSurface::Fill(COLORREF color) {

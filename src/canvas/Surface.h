@@ -17,7 +17,10 @@ class CSurface {
     virtual bool Create(int width, int height);
     virtual void Destroy();
     virtual bool Resize(int width, int height);
-    virtual void Paint();
+    // Paints the window's update rectangle from the surface: all of a WM_PAINT, or, with PaintTo,
+    // the part between BeginPaint and EndPaint that the owner's own painting wraps.
+    void Paint();
+    virtual void PaintTo(const PAINTSTRUCT& paint);
     bool Fill(COLORREF color);
 
     // Direct access to the pixels, for patterns that repeat one row or one period: GDI writes

@@ -1,10 +1,11 @@
 #include "DrawPatternMode.h"
 #include "PatternTable.h"
 
-bool DrawPatternMode(CCanvas& canvas, PatternMode mode, int screenWidth, int screenHeight) {
+bool DrawPatternMode(CCanvas& canvas, PatternMode mode, int screenWidth, int screenHeight,
+                     const Patch& patch) {
     const PatternEntry* pattern = FindPattern(mode);
     if (pattern == nullptr)
         return false;
-    pattern->draw(canvas, screenWidth, screenHeight);
+    pattern->draw(canvas, screenWidth, screenHeight, patch);
     return true;
 }

@@ -1,7 +1,10 @@
 #pragma once
 #include "Canvas.h"
+#include "Patch.h"
 #include "PatternMode.h"
 
-// Runs the routine of one pattern mode on a canvas of a screenWidth x screenHeight screen. Modes
-// without a pattern (0 among them) draw nothing; the result says whether anything was drawn.
-bool DrawPatternMode(CCanvas& canvas, PatternMode mode, int screenWidth, int screenHeight);
+// Runs the routine of one pattern mode on a canvas of a screenWidth x screenHeight screen (the centre
+// square as the patch says). Modes without a pattern (0 among them) draw nothing; the result says
+// whether anything was drawn.
+bool DrawPatternMode(CCanvas& canvas, PatternMode mode, int screenWidth, int screenHeight,
+                     const Patch& patch = standardPatch);

@@ -1,26 +1,26 @@
 #include "PatternTable.h"
-#include "CentreSquareRect.h"
 #include <cstring>
 
 namespace {
 
-void LevelRampChart(CCanvas& canvas, int, int) {
+void LevelRampChart(CCanvas& canvas, int, int, const Patch&) {
     canvas.DrawLevelRampChart();
 }
 
-void GrayRingChart(CCanvas& canvas, int, int) {
+void GrayRingChart(CCanvas& canvas, int, int, const Patch&) {
     canvas.DrawGrayRingChart();
 }
 
-void GrayStepBands(CCanvas& canvas, int, int) {
+void GrayStepBands(CCanvas& canvas, int, int, const Patch&) {
     canvas.DrawGrayStepBands();
 }
 
-void CentreSquareOnBlack(CCanvas& canvas, int screenWidth, int screenHeight) {
-    canvas.DrawCentreSquare(CentreSquare(screenWidth, screenHeight), 0x00FFFFFF, 0x00000000);
+void CentreSquareOnBlack(CCanvas& canvas, int screenWidth, int screenHeight, const Patch& patch) {
+    canvas.DrawCentreSquare(PatchSquare(screenWidth, screenHeight, patch.percent),
+                            RGB(patch.level, patch.level, patch.level), 0x00000000);
 }
 
-template <COLORREF color> void Field(CCanvas& canvas, int, int) {
+template <COLORREF color> void Field(CCanvas& canvas, int, int, const Patch&) {
     canvas.DrawField(color);
 }
 

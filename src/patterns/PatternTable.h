@@ -1,18 +1,19 @@
 #pragma once
 #include "Canvas.h"
+#include "Patch.h"
 #include "PatternMode.h"
 #include <cstddef>
 
 // Every pattern the program shows, in one table: its mode, the key that shows it, its argument to the
 // render tool, its name, whether left clicks step through it (the charts, in table order), and how it
-// is drawn on the canvas of a screenWidth x screenHeight screen.
+// is drawn on the canvas of a screenWidth x screenHeight screen (the centre square as the patch says).
 struct PatternEntry {
     PatternMode mode;
     char key;
     const char* argument;
     const char* name;
     bool inCycle;
-    void (*draw)(CCanvas& canvas, int screenWidth, int screenHeight);
+    void (*draw)(CCanvas& canvas, int screenWidth, int screenHeight, const Patch& patch);
 };
 
 extern const PatternEntry patternTable[];

@@ -8,6 +8,8 @@ class CPatternInput {
     virtual void OnChar(WPARAM wParam, LPARAM lParam) = 0;
     virtual void OnLButtonDown() = 0;
     virtual void OnRButtonDown() = 0;
+    // Keys without a character (the arrows, Home): WM_KEYDOWN's virtual-key code and flags.
+    virtual void OnKeyDown(WPARAM virtualKey, LPARAM lParam) = 0;
 
   protected:
     ~CPatternInput() = default;

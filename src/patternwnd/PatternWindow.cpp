@@ -1,12 +1,15 @@
 #include "PatternWindow.h"
 #include "DrawPatternMode.h"
+#include "GdiObject.h"
+#include "GdiSelect.h"
+#include <algorithm>
 
 const char* const CPatternWindow::className = "calibration pattern wndclass";
 
 CPatternWindow::CPatternWindow(CPatternInput* owner, HINSTANCE instance, int screenIndex,
                                const RECT& screenRect)
     : CWindow(instance), owner(owner), canvas(nullptr), screenRect(screenRect), screenIndex(screenIndex),
-      mode(patternNone) {
+      mode(patternNone), patch(standardPatch) {
     classInfo.lpszClassName = className;
 }
 
@@ -71,6 +74,24 @@ void CPatternWindow::RemakeSurface() {
     Redraw();
 }
 
+void CPatternWindow::SetPatch(const Patch& newPatch) {
+    if (newPatch == patch)
+        return;
+    patch = newPatch;
+    if (mode == patternCentreSquare && handle != nullptr)
+        Redraw();
+}
+
+void CPatternWindow::SetLabel(const std::string& text) {
+    if (text == label)
+        return;
+    label = text;
+    if (handle != nullptr) {
+        Invalidate(nullptr, true);
+        Update();
+    }
+}
+
 void CPatternWindow::Redraw() {
     if (mode != patternNone)
         DrawPattern();
@@ -81,7 +102,8 @@ void CPatternWindow::Redraw() {
 void CPatternWindow::DrawPattern() {
     if (canvas == nullptr)
         return;
-    DrawPatternMode(*canvas, mode, screenRect.right - screenRect.left, screenRect.bottom - screenRect.top);
+    DrawPatternMode(*canvas, mode, screenRect.right - screenRect.left, screenRect.bottom - screenRect.top,
+                    patch);
 }
 
 LRESULT CPatternWindow::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -112,6 +134,9 @@ LRESULT CPatternWindow::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_MBUTTONDOWN:
         owner->OnRButtonDown();
         return 0;
+    case WM_KEYDOWN:
+        owner->OnKeyDown(wParam, lParam);
+        return 0;
     case WM_QUERYNEWPALETTE:
     case WM_PALETTECHANGED:
         return OnPaletteMessage(msg, wParam);
@@ -139,10 +164,29 @@ void CPatternWindow::OnSize() {
 }
 
 void CPatternWindow::OnPaint() {
-    if (canvas)
-        canvas->Paint();
-    else
-        ::ValidateRect(handle, nullptr); // nothing to show, but the paint must end
+    PAINTSTRUCT paint;
+    ::BeginPaint(handle, &paint);
+    if (canvas) // without one there is nothing to show, but the paint must end
+        canvas->PaintTo(paint);
+    if (!label.empty())
+        PaintLabel(paint.hdc);
+    ::EndPaint(handle, &paint);
+}
+
+void CPatternWindow::PaintLabel(HDC dc) {
+    const int h = screenRect.bottom - screenRect.top;
+    const int fontHeight = std::max(12, h / 54);
+    LOGFONTA logFont = {};
+    logFont.lfHeight = -fontHeight;
+    logFont.lfWeight = FW_NORMAL;
+    logFont.lfCharSet = ANSI_CHARSET;
+    CFont font(::CreateFontIndirectA(&logFont));
+    CGdiSelect selectedFont(dc, font);
+    const COLORREF previousColor = ::SetTextColor(dc, RGB(96, 96, 96)); // dim on black
+    const int previousMode = ::SetBkMode(dc, TRANSPARENT);
+    ::TextOutA(dc, fontHeight, h - 2 * fontHeight, label.c_str(), static_cast<int>(label.size()));
+    ::SetBkMode(dc, previousMode);
+    ::SetTextColor(dc, previousColor);
 }
 
 LRESULT CPatternWindow::OnPaletteMessage(UINT msg, WPARAM wParam) {

@@ -1,8 +1,10 @@
 #pragma once
 #include "Canvas.h"
+#include "Patch.h"
 #include "PatternInput.h"
 #include "PatternMode.h"
 #include "Window.h"
+#include <string>
 
 // The borderless window covering one screen. It draws its mode's pattern into its canvas and paints
 // from it; keys and clicks go to its owner, which decides everything. While it shows, neither the
@@ -22,6 +24,11 @@ class CPatternWindow : public CWindow {
     void SetScreen(int newIndex, const RECT& newRect);
     // The display's format may have changed: the surface is made anew and the pattern drawn again.
     void RemakeSurface();
+    // What the centre square shows; it is drawn again at once when the window shows it.
+    void SetPatch(const Patch& newPatch);
+    // A line of text shown over the pattern at the bottom left (never drawn into the canvas); an
+    // empty text takes it away.
+    void SetLabel(const std::string& text);
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
     CPatternInput* owner;
@@ -29,6 +36,8 @@ class CPatternWindow : public CWindow {
     RECT screenRect;
     int screenIndex;
     PatternMode mode;
+    Patch patch;
+    std::string label;
 
   private:
     LRESULT OnCreate();
@@ -37,4 +46,5 @@ class CPatternWindow : public CWindow {
     LRESULT OnPaletteMessage(UINT msg, WPARAM wParam);
     LRESULT OnSysCommand(WPARAM wParam, LPARAM lParam);
     void Redraw();
+    void PaintLabel(HDC dc);
 };

@@ -42,16 +42,28 @@ std::string Modes() {
     return modes;
 }
 
+// A measurement patch as MODE: "11:LEVEL:PERCENT", the centre square at that gray level and size.
+bool ParsePatch(const std::string& mode, Patch& patch) {
+    const size_t first = mode.find(':'), second = mode.find(':', first + 1);
+    if (mode.compare(0, first, "11") != 0 || first == std::string::npos || second == std::string::npos)
+        return false;
+    return ParseInt(mode.substr(first + 1, second - first - 1).c_str(), patch.level) &&
+           ParseInt(mode.substr(second + 1).c_str(), patch.percent) && IsPatch(patch);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    const std::string modes = Modes() + ", or 11:LEVEL:PERCENT for a patch (LEVEL 0 to 255, PERCENT 1, 2, "
+                                        "5, 10, 18, 25 or 100)";
     if (argc != 6)
-        return Fail("usage: tessaryn-render MODE WIDTH HEIGHT BPP OUT.bmp (MODE " + Modes() +
-                    "; BPP 8 or 32)");
+        return Fail("usage: tessaryn-render MODE WIDTH HEIGHT BPP OUT.bmp (MODE " + modes + "; BPP 8 or 32)");
     int width = 0, height = 0, bits = 0;
-    const PatternEntry* pattern = FindPatternByArgument(argv[1]);
+    Patch patch = standardPatch;
+    const PatternEntry* pattern =
+        ParsePatch(argv[1], patch) ? FindPattern(patternCentreSquare) : FindPatternByArgument(argv[1]);
     if (pattern == nullptr)
-        return Fail(std::string("unknown mode '") + argv[1] + "' (" + Modes() + ")");
+        return Fail(std::string("unknown mode '") + argv[1] + "' (" + modes + ")");
     if (!ParseInt(argv[2], width) || width < 1 || width > 16384)
         return Fail(std::string("bad width '") + argv[2] + "' (1 to 16384)");
     if (!ParseInt(argv[3], height) || height < 1 || height > 16384)
@@ -71,7 +83,7 @@ int main(int argc, char** argv) {
         return Fail("cannot allocate a " + std::to_string(width) + "x" + std::to_string(height) + " bitmap");
     canvas.darkColor = 0x00000000;
     canvas.lightColor = 0x00FFFFFF;
-    pattern->draw(canvas, width, height);
+    pattern->draw(canvas, width, height, patch);
 
     const std::string error = WriteBmpFile(canvas.memDC, canvas.bitmap, width, height, path);
     if (!error.empty())

@@ -1,3 +1,4 @@
+#include "CentreSquareRect.h"
 #include "Frame.h"
 #include "GdiCount.h"
 #include "OurWindows.h"
@@ -138,6 +139,83 @@ TEST_F(FrameTest, FieldKeysShowTheirFieldAndKeepTheCyclePositionForTheNextClick)
         frame->windows.back()->Send(WM_LBUTTONDOWN, MK_LBUTTON, 0);
         ExpectEveryScreenShows(c.chartAfterClick);
     }
+}
+
+TEST_F(FrameTest, ArrowsStepTheCentreSquaresPatchAndAnyPatternChangeMakesItStandardAgain) {
+    auto press = [&](WPARAM key, bool shift = false) {
+        BYTE keys[256] = {};
+        keys[VK_SHIFT] = shift ? 0x80 : 0;
+        ::SetKeyboardState(keys);
+        frame->windows.back()->Send(WM_KEYDOWN, key, 1);
+        keys[VK_SHIFT] = 0;
+        ::SetKeyboardState(keys);
+    };
+    auto expectPatch = [&](const Patch& expected) {
+        for (auto& window : frame->windows) {
+            SCOPED_TRACE(testing::Message() << "screen " << window->screenIndex);
+            EXPECT_TRUE(window->patch == expected);
+            const int w = window->canvas->width, h = window->canvas->height;
+            const RECT square = PatchSquare(w, h, expected.percent);
+            EXPECT_EQ(ReadPixels(window->canvas->memDC, square.left, square.top, 1, 1).At(0, 0),
+                      Gray(expected.level));
+            EXPECT_EQ(window->label, window->screenIndex == 0 ? PatchLabel(expected) : "");
+        }
+        EXPECT_EQ(frame->patternIndex, 3);
+        EXPECT_EQ(::GetFocus(), frame->windows[0]->handle);
+    };
+    Type('1');
+    press(VK_DOWN);
+    EXPECT_TRUE(frame->patch == standardPatch) << "the arrows work on the centre square only";
+    EXPECT_EQ(frame->windows[0]->label, "");
+
+    Type('4');
+    const struct {
+        WPARAM key;
+        bool shift;
+        Patch patch;
+    } steps[] = {{VK_DOWN, false, {230, 2}},  {VK_DOWN, false, {204, 2}},   {VK_UP, true, {205, 2}},
+                 {VK_RIGHT, false, {205, 5}}, {VK_RIGHT, false, {205, 10}}, {VK_UP, false, {230, 10}},
+                 {VK_LEFT, false, {230, 5}},  {VK_HOME, false, {255, 2}},   {VK_LEFT, false, {255, 1}},
+                 {VK_DOWN, true, {254, 1}}};
+    for (const auto& step : steps) {
+        SCOPED_TRACE(testing::Message() << "key " << step.key << (step.shift ? " with Shift" : ""));
+        press(step.key, step.shift);
+        expectPatch(step.patch);
+    }
+    // A field, then the centre square again: the standard square, without a label.
+    Type('5');
+    Type('4');
+    for (auto& window : frame->windows) {
+        EXPECT_TRUE(window->patch == standardPatch);
+        EXPECT_EQ(window->label, "");
+        const RECT square = CentreSquare(window->canvas->width, window->canvas->height);
+        EXPECT_TRUE(
+            RectIs(ReadPixels(window->canvas->memDC, 0, 0, window->canvas->width, window->canvas->height),
+                   square, Gray(255)));
+    }
+}
+
+TEST_F(FrameTest, ThePatchLabelGoesAwayByItselfAfterTwoSeconds) {
+    Type('4');
+    frame->windows[0]->Send(WM_KEYDOWN, VK_DOWN, 1);
+    CPatternWindow& screen0 = *frame->windows[0];
+    const int w = screen0.canvas->width, h = screen0.canvas->height;
+    const RECT corner = {0, h - h / 10, w / 3, h}; // the label's place: black in the patch
+    ASSERT_TRUE(RectIs(ReadPixels(screen0.canvas->memDC, 0, 0, w, h), corner, Gray(0)));
+    EXPECT_GT(w / 3 * (h / 10) - CountColor(ReadWindow(screen0.handle), corner, Gray(0)), 0)
+        << "no label shown";
+
+    const DWORD start = ::GetTickCount();
+    while (!screen0.label.empty() && ::GetTickCount() - start < 4000) {
+        PumpMessages();
+        ::Sleep(20);
+    }
+    const DWORD took = ::GetTickCount() - start;
+    EXPECT_TRUE(screen0.label.empty());
+    EXPECT_GE(took, 1800u);
+    EXPECT_LE(took, 3000u);
+    PumpMessages();
+    EXPECT_TRUE(RectIs(ReadWindow(screen0.handle), corner, Gray(0))) << "the label left something behind";
 }
 
 TEST_F(FrameTest, RepeatingAKeyRedrawsEveryScreen) {

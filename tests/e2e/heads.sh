@@ -56,7 +56,7 @@ window_at() {
 
 # expected MODE SIZE: the render tool's picture of a pattern at a head's size (made once).
 expected() {
-    local file="$dir/expected-$1-$2.bmp"
+    local file="$dir/expected-${1//:/_}-$2.bmp" # a patch's mode (11:LEVEL:PERCENT) holds colons
     [ -s "$file" ] || "$loader" "$render" "$1" "${2%x*}" "${2#*x}" "${bits:-32}" "Z:$file" </dev/null >/dev/null 2>&1
     echo "$file"
 }

@@ -49,7 +49,7 @@ TEST_F(PatternRobustness, EveryPatternEndsOnTinyAndThinCanvases) {
 TEST_F(PatternRobustness, DrawingLeavesNoGdiObjectBehind) {
     auto canvas = MakeCanvas(640, 480);
     for (size_t i = 0; i < patternCount; ++i) // the first drawing may cache fonts
-        patternTable[i].draw(*canvas, 640, 480);
+        patternTable[i].draw(*canvas, 640, 480, standardPatch);
     const unsigned before = CountGdiObjects();
     {
         // The count must see objects come and go, or the check below proves nothing.
@@ -59,7 +59,7 @@ TEST_F(PatternRobustness, DrawingLeavesNoGdiObjectBehind) {
     }
     for (int round = 0; round < 25; ++round)
         for (size_t i = 0; i < patternCount; ++i)
-            patternTable[i].draw(*canvas, 640, 480);
+            patternTable[i].draw(*canvas, 640, 480, standardPatch);
     EXPECT_EQ(CountGdiObjects(), before);
 }
 

@@ -14,8 +14,9 @@ struct RecordedInput : CPatternInput {
     void OnChar(WPARAM wParam, LPARAM lParam) override { chars.push_back({wParam, lParam}); }
     void OnLButtonDown() override { ++left; }
     void OnRButtonDown() override { ++right; }
+    void OnKeyDown(WPARAM key, LPARAM lParam) override { keys.push_back({key, lParam}); }
 
-    std::vector<std::pair<WPARAM, LPARAM>> chars;
+    std::vector<std::pair<WPARAM, LPARAM>> chars, keys;
     int left = 0, right = 0;
 };
 
@@ -138,6 +139,10 @@ TEST_F(PatternWindowTest, InputGoesToTheOwner) {
     window->Send(WM_MBUTTONDOWN, MK_MBUTTON, 0);
     EXPECT_EQ(owner.right, 2);
     EXPECT_EQ(owner.left, 1);
+    window->Send(WM_KEYDOWN, VK_LEFT, 0x014B0001);
+    ASSERT_EQ(owner.keys.size(), 1u);
+    EXPECT_EQ(owner.keys[0].first, static_cast<WPARAM>(VK_LEFT));
+    EXPECT_EQ(owner.keys[0].second, 0x014B0001);
 }
 
 TEST_F(PatternWindowTest, ANewScreenMovesResizesAndRedrawsTheWindowAndTheSameOneChangesNothing) {

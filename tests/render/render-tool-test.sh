@@ -49,6 +49,12 @@ check "a field renders" [ $? -eq 0 ]
 check "every pixel of the gray field is 128" \
     grep -q '561: (128,128,128)' <<<"$(convert "$dir/gray.bmp" -format '%c' histogram:info: 2>/dev/null)"
 
+# A patch: gray 128 in a 10% window of 64x48 (3072 pixels: 307, side 17).
+render 11:128:10 64 48 32 "Z:$dir/patch.bmp"
+histogram=$(convert "$dir/patch.bmp" -format '%c' histogram:info: 2>/dev/null)
+check "a patch: 289 pixels of gray 128" grep -q '289: (128,128,128)' <<<"$histogram"
+check "a patch: the rest black" grep -q '2783: (0,0,0)' <<<"$histogram"
+
 bad() { # bad WHAT EXPECTED-WORD ARGS...
     local what=$1 word=$2
     shift 2
@@ -63,6 +69,8 @@ bad() { # bad WHAT EXPECTED-WORD ARGS...
 bad "unknown mode" mode 5 64 48 32 "Z:$dir/bad.bmp"
 bad "mode with junk" mode 9x 64 48 32 "Z:$dir/bad.bmp"
 bad "a field's key is not its name" mode 0 64 48 32 "Z:$dir/bad.bmp"
+bad "a patch level above 255" mode 11:256:2 64 48 32 "Z:$dir/bad.bmp"
+bad "a patch size not in the table" mode 11:128:3 64 48 32 "Z:$dir/bad.bmp"
 bad "zero width" width 11 0 48 32 "Z:$dir/bad.bmp"
 bad "width above 16384" width 11 16385 48 32 "Z:$dir/bad.bmp"
 bad "negative height" height 11 64 -1 32 "Z:$dir/bad.bmp"
