@@ -24,7 +24,7 @@ RECT PatchSquare(int width, int height, int percent);
 int NextPatchLevel(int level, int direction, bool fine);
 // The next size up (+1) or down (-1) in the table, stopping at its ends.
 int NextPatchPercent(int percent, int direction);
-// What the label says, e.g. "50% (128) \xB7 10% window" (the middle dot of the ANSI code page).
+// What the label says, in Latin-1: e.g. "50% (128) \xB7 10% window" (0xB7 is the middle dot).
 std::string PatchLabel(const Patch& patch);
 // Whether a level and a size are a patch the program can show.
 bool IsPatch(const Patch& patch);

@@ -179,12 +179,16 @@ void CPatternWindow::PaintLabel(HDC dc) {
     LOGFONTA logFont = {};
     logFont.lfHeight = -fontHeight;
     logFont.lfWeight = FW_NORMAL;
-    logFont.lfCharSet = ANSI_CHARSET;
+    logFont.lfCharSet = DEFAULT_CHARSET;
     CFont font(::CreateFontIndirectA(&logFont));
     CGdiSelect selectedFont(dc, font);
     const COLORREF previousColor = ::SetTextColor(dc, RGB(96, 96, 96)); // dim on black
     const int previousMode = ::SetBkMode(dc, TRANSPARENT);
-    ::TextOutA(dc, fontHeight, h - 2 * fontHeight, label.c_str(), static_cast<int>(label.size()));
+    // The label is Latin-1 (its middle dot is 0xB7); written as such whatever the system's code page.
+    std::wstring text;
+    for (char c : label)
+        text += static_cast<wchar_t>(static_cast<unsigned char>(c));
+    ::TextOutW(dc, fontHeight, h - 2 * fontHeight, text.c_str(), static_cast<int>(text.size()));
     ::SetBkMode(dc, previousMode);
     ::SetTextColor(dc, previousColor);
 }
