@@ -1,3 +1,4 @@
+#include "version.h"
 #include <windows.h>
 #include <gtest/gtest.h>
 #include <string>
@@ -62,9 +63,21 @@ TEST(Resources, VersionRecordAndManifest) {
     UINT length = 0;
     std::vector<char> copy(version.begin(), version.end());
     ASSERT_TRUE(::VerQueryValueA(copy.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
-    EXPECT_EQ(fixed->dwFileVersionMS, 0x00020001u);
-    EXPECT_EQ(fixed->dwFileVersionLS, 0x00000000u);
-    EXPECT_EQ(fixed->dwProductVersionMS, 0x00020001u);
+    // The project's version, 2.1.0.0, in the numbers and in the strings.
+    const DWORD ms = (TESSARYN_VERSION_MAJOR << 16) | TESSARYN_VERSION_MINOR;
+    const DWORD ls = (TESSARYN_VERSION_PATCH << 16) | TESSARYN_VERSION_TWEAK;
+    EXPECT_EQ(ms, 0x00020001u);
+    EXPECT_EQ(fixed->dwFileVersionMS, ms);
+    EXPECT_EQ(fixed->dwFileVersionLS, ls);
+    EXPECT_EQ(fixed->dwProductVersionMS, ms);
+    EXPECT_EQ(fixed->dwProductVersionLS, ls);
+    for (const char* name : {"FileVersion", "ProductVersion"}) {
+        char* text = nullptr;
+        ASSERT_TRUE(::VerQueryValueA(copy.data(),
+                                     (std::string("\\StringFileInfo\\040904B0\\") + name).c_str(),
+                                     reinterpret_cast<void**>(&text), &length));
+        EXPECT_STREQ(text, TESSARYN_VERSION_STRING) << name;
+    }
     WORD* translation = nullptr;
     ASSERT_TRUE(::VerQueryValueA(copy.data(), "\\VarFileInfo\\Translation",
                                  reinterpret_cast<void**>(&translation), &length));
