@@ -2,6 +2,8 @@
 SHELL := /bin/bash
 LOGS := build/logs
 TEST_ARCH = $(shell tools/test-arch)
+# The release zip, named with the project's version (read once the i686 build is configured).
+PACKAGE = build/i686/tessaryn-$(shell sed -n 's/^\#define TESSARYN_VERSION_STRING "\(.*\)"$$/\1/p' build/i686/generated/version.h)-x86.zip
 
 .PHONY: all deps build build-i686 build-x86_64 test run patterns bench package clean
 
@@ -29,6 +31,9 @@ build: build-i686 build-x86_64
 test: build
 	@echo "== running the $(TEST_ARCH) tests under Wine"
 	@tools/bench-run --arch $(TEST_ARCH) -- ctest --preset $(TEST_ARCH) --no-tests=error
+	@tools/step "packaging" $(LOGS)/package.log tools/package
+	@echo "== checking the release package as a Windows user gets it"
+	@tools/bench-run --arch $(TEST_ARCH) -- tests/package/package-test.sh $(PACKAGE)
 
 # Runs Tessaryn: on your own monitors where $$DISPLAY is set, else on the virtual bench display with a
 # screenshot of each pattern under out/.
@@ -47,10 +52,10 @@ bench: build
 	@tools/bench-run --arch $(TEST_ARCH) --heads "3840x2160 3840x2160:right 3840x2160:right" -- \
 		tools/wine-run $$(tools/wine-loader $(TEST_ARCH)) build/$(TEST_ARCH)/switch_bench.exe
 
-# The release zip of the 32-bit program: build/i686/tessaryn-*.zip.
+# The release zip of the 32-bit program and its checksum: build/i686/tessaryn-VERSION-x86.zip(.sha256).
 package: build-i686
-	@tools/step "packaging" $(LOGS)/package.log cmake --build --preset i686 --target package
-	@ls build/i686/tessaryn-*.zip
+	@tools/step "packaging" $(LOGS)/package.log tools/package
+	@ls build/i686/tessaryn-*-x86.zip build/i686/tessaryn-*-x86.zip.sha256
 
 clean:
 	rm -rf build out
