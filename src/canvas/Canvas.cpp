@@ -1,4 +1,5 @@
 #include "Canvas.h"
+#include "GdiObject.h"
 #include "PaletteSelect.h"
 
 CCanvas::CCanvas(HWND owner) : CSurface(owner), lightColor(0x00FFFFFF) {}
@@ -26,7 +27,6 @@ CPaletteSelect CCanvas::UsePalette() {
 }
 
 void CCanvas::FillSolid(const RECT& rect, COLORREF color) {
-    HBRUSH brush = ::CreateSolidBrush(color);
+    CBrush brush(::CreateSolidBrush(color));
     ::FillRect(memDC, &rect, brush);
-    ::DeleteObject(brush);
 }

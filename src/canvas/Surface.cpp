@@ -1,4 +1,5 @@
 #include "Surface.h"
+#include "GdiObject.h"
 #include <algorithm>
 #include <cstring>
 
@@ -99,12 +100,11 @@ void CSurface::PaintTo(const PAINTSTRUCT& paint) {
 }
 
 bool CSurface::Fill(COLORREF color) {
-    HBRUSH brush = ::CreateSolidBrush(color);
+    CBrush brush(::CreateSolidBrush(color));
     if (brush == nullptr)
         return false;
     RECT all = {0, 0, width, height};
     ::FillRect(memDC, &all, brush);
-    ::DeleteObject(brush);
     return true;
 }
 

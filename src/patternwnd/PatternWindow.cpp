@@ -14,8 +14,7 @@ CPatternWindow::CPatternWindow(CPatternInput* owner, HINSTANCE instance, int scr
 }
 
 CPatternWindow::~CPatternWindow() {
-    delete canvas;
-    canvas = nullptr;
+    canvas.reset();
     // Destroyed here, its WM_DESTROY still reaches this class, which only hides the window: the base
     // class's default would post a quit, and a window goes away while the program runs when its
     // monitor does.
@@ -148,7 +147,7 @@ LRESULT CPatternWindow::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CPatternWindow::OnCreate() {
-    canvas = new CCanvas(handle);
+    canvas.reset(new CCanvas(handle));
     canvas->Create(1, 1);
     canvas->lightColor = 0x00FFFFFF;
     canvas->darkColor = 0x00000000;

@@ -4,6 +4,7 @@
 #include "PatternInput.h"
 #include "PatternMode.h"
 #include "Window.h"
+#include <memory>
 #include <string>
 
 // The borderless window covering one screen. It draws its mode's pattern into its canvas and paints
@@ -32,7 +33,7 @@ class CPatternWindow : public CWindow {
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
     CPatternInput* owner;
-    CCanvas* canvas;
+    std::unique_ptr<CCanvas> canvas; // made on WM_CREATE
     RECT screenRect;
     int screenIndex;
     PatternMode mode;
