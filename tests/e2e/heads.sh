@@ -99,9 +99,9 @@ click() {
 # focus_on_screen0: the keyboard focus is on the window of the first head.
 focus_on_screen0() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$(window_at "${geometry[0]}")" ]; }
 
-# ends_with_zero: the program ends by itself within a few seconds, with exit code 0 and no window left.
+# ends_with_zero: the program ends by itself within ten seconds, with exit code 0 and no window left.
 ends_with_zero() {
-    for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+    for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
     if kill -0 "$pid" 2>/dev/null; then kill "$pid"; wait "$pid"; return 1; fi
     wait "$pid"
     local status=$?

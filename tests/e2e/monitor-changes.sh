@@ -87,9 +87,10 @@ mapfile -t geometry < <(heads)
 check "after a burst of changes (${geometry[*]}) every head shows 7" heads_show 7
 check "exactly one window a head" one_window_a_head
 
-# Keys and clicks drive every head as before.
+# Keys and clicks drive every head as before (once the layout check has surely seen the last change).
 xdotool key 4
 check "key 4 after the changes" heads_show 11
+sleep 1.5
 head=$(focused_head) || head=${geometry[0]}
 click "$head" 1
 check "a left click on the focused head shows 9" heads_show 9
