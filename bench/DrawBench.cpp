@@ -1,35 +1,23 @@
 // Times each pattern's full drawing into a canvas against the floor of one Fill of the same canvas
 // (every pixel written once), at three screen sizes, and prints the medians and their ratio.
 #include "Canvas.h"
+#include "Clock.h"
 #include "PatternTable.h"
-#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
 
 namespace {
 
-double Seconds() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        ::QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER now;
-    ::QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
 template <class Work> double MedianMilliseconds(int runs, Work work) {
     std::vector<double> times;
     for (int i = 0; i < runs; ++i) {
-        const double start = Seconds();
+        const double start = Milliseconds();
         work();
         ::GdiFlush();
-        times.push_back((Seconds() - start) * 1000.0);
+        times.push_back(Milliseconds() - start);
     }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    return Median(times);
 }
 
 } // namespace

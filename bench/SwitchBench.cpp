@@ -2,24 +2,13 @@
 // window painted, on every screen of the display it runs on, and how much of it is painting (copying
 // the canvases to the screens) and how much drawing the patterns into the canvases; the rest is the
 // window system's (the focus moving from screen to screen, invalidating, dispatching).
+#include "Clock.h"
 #include "Frame.h"
 #include "PatternWindow.h"
-#include <algorithm>
 #include <cstdio>
 #include <vector>
 
 namespace {
-
-double Milliseconds() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        ::QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER now;
-    ::QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
 
 double paintStarted = 0, painting = 0; // the time spent in WM_PAINT since the last reset
 
@@ -85,11 +74,7 @@ int main() {
             ::GdiFlush();
             draws.push_back(Milliseconds() - drawStart);
         }
-        std::sort(totals.begin(), totals.end());
-        std::sort(paints.begin(), paints.end());
-        std::sort(draws.begin(), draws.end());
-        const double total = totals[totals.size() / 2], paint = paints[paints.size() / 2];
-        const double draw = draws[draws.size() / 2];
+        const double total = Median(totals), draw = Median(draws), paint = Median(paints);
         std::printf("%-22s %10.2f %12.2f %12.2f %12.2f\n", key.name, total, draw, paint,
                     total - draw - paint);
     }

@@ -1,18 +1,6 @@
+#include "DiscoverScreens.h"
 #include "Frame.h"
 #include "PatternWindow.h"
-
-namespace {
-
-bool SameScreens(const std::vector<RECT>& a, const std::vector<RECT>& b) {
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (!::EqualRect(&a[i], &b[i]))
-            return false;
-    return true;
-}
-
-} // namespace
 
 // Windows tells every top-level window about a change of the monitors or of the display's format.
 void CFrame::OnDisplayChange() {

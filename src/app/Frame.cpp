@@ -180,8 +180,8 @@ void CFrame::ApplyPattern(PatternMode mode) {
     patch = standardPatch;
     ::KillTimer(handle, labelTimer);
     for (auto& window : windows) {
-        window->SetLabel(std::string());
-        window->patch = patch; // drawn with the new mode below
+        window->label.clear(); // both go with the drawing and painting of the new mode below
+        window->patch = patch;
         window->SetMode(mode);
     }
     FocusFirstScreen();

@@ -13,9 +13,6 @@ class CKeepAwake {
     CKeepAwake(const CKeepAwake&) = delete;
     CKeepAwake& operator=(const CKeepAwake&) = delete;
 
-    // Whether the system was asked (the function exists).
-    bool Held() const { return setState != nullptr; }
-
     static FARPROC LookUpInKernel32(const char* name);
 
   private:

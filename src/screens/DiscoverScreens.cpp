@@ -3,6 +3,15 @@
 #include "SplitSingleDisplay.h"
 #include <algorithm>
 
+bool SameScreens(const std::vector<RECT>& a, const std::vector<RECT>& b) {
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (!::EqualRect(&a[i], &b[i]))
+            return false;
+    return true;
+}
+
 std::vector<RECT> DiscoverScreens(const CMonitorFunctions& functions) {
     CScreenList* list = CScreenList::GetInstance();
     if (list == nullptr) {

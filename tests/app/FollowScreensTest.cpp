@@ -1,4 +1,5 @@
 #include "CentreSquareRect.h"
+#include "DiscoverScreens.h"
 #include "Frame.h"
 #include "GdiCount.h"
 #include "OurWindows.h"
@@ -58,21 +59,11 @@ class FollowScreensTest : public testing::Test {
         const DWORD start = ::GetTickCount();
         while (::GetTickCount() - start < limit) {
             PumpMessages();
-            if (Covers(screens))
+            if (SameScreens(frame->CoveredScreens(), screens))
                 break;
             ::Sleep(10);
         }
         return ::GetTickCount() - start;
-    }
-
-    bool Covers(const std::vector<RECT>& expected) {
-        const std::vector<RECT> covered = frame->CoveredScreens();
-        if (covered.size() != expected.size())
-            return false;
-        for (size_t i = 0; i < covered.size(); ++i)
-            if (!::EqualRect(&covered[i], &expected[i]))
-                return false;
-        return true;
     }
 
     // Exactly one window per screen, on it, numbered in order, showing the centre square for its size;

@@ -13,6 +13,13 @@ same_pixels() {
     [ "$diff" = 0 ] || { echo "$diff pixels differ between $1 and $2" >&2; return 1; }
 }
 
+# begin_scenario NAME: a scratch folder ($dir), removed at the end with the program ($pid) if it runs.
+begin_scenario() {
+    dir=$(mktemp -d "/tmp/$1.XXXXXX")
+    pid=""
+    trap '[ -n "$pid" ] && kill $pid 2>/dev/null; rm -rf "$dir"' EXIT
+}
+
 # check WHAT COMMAND...: runs one check of a scenario, counting it as passed or failed.
 passed=0 failed=0
 check() {

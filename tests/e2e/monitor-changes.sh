@@ -9,9 +9,7 @@ loader=$1 program=$2 render=$3
 here=$(cd "$(dirname "$0")" && pwd)
 xdisplay=$here/../../tools/xdisplay
 . "$here/heads.sh"
-dir=$(mktemp -d /tmp/monitor-changes.XXXXXX)
-pid=""
-trap '[ -n "$pid" ] && kill $pid 2>/dev/null; rm -rf "$dir"' EXIT
+begin_scenario monitor-changes
 
 # change WHAT MODE "OUTPUT GEOMETRY|off [primary]"...: one change of the monitors (one or more heads at
 # once), after which every head shows MODE and has exactly one window.

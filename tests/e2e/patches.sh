@@ -7,9 +7,7 @@ set -u
 loader=$1 program=$2 render=$3
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/heads.sh"
-dir=$(mktemp -d /tmp/patches.XXXXXX)
-pid=""
-trap '[ -n "$pid" ] && kill $pid 2>/dev/null; rm -rf "$dir"' EXIT
+begin_scenario patches
 
 mapfile -t geometry < <(heads)
 echo "heads: ${geometry[*]}"

@@ -6,9 +6,7 @@ set -u
 loader=$1 program=$2 render=$3
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/heads.sh"
-dir=$(mktemp -d /tmp/smoke.XXXXXX)
-pid=""
-trap '[ -n "$pid" ] && kill $pid 2>/dev/null; rm -rf "$dir"' EXIT
+begin_scenario smoke
 
 mapfile -t geometry < <(heads)
 check "the bench display has heads" [ ${#geometry[@]} -ge 1 ]

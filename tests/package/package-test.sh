@@ -10,9 +10,7 @@ zip=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 here=$(cd "$(dirname "$0")" && pwd)
 top=$(dirname "$(dirname "$here")")
 . "$top/tests/e2e/heads.sh"
-dir=$(mktemp -d /tmp/package-test.XXXXXX)
-pid=""
-trap '[ -n "$pid" ] && kill $pid 2>/dev/null; rm -rf "$dir"' EXIT
+begin_scenario package-test
 
 name=$(basename "$zip" .zip)
 version=${name#tessaryn-}
