@@ -201,7 +201,10 @@ LRESULT CPatternWindow::OnPaletteMessage(UINT msg, WPARAM wParam) {
         return 0;
     DrawPattern();
     ::InvalidateRect(handle, nullptr, TRUE);
-    return msg == WM_QUERYNEWPALETTE ? TRUE : 0;
+    // TRUE says a palette was realized, and the window system then tells every top-level window of
+    // every program, waiting up to seconds for each one that is busy: on a display without a palette
+    // that wait would come with every activation for nothing.
+    return msg == WM_QUERYNEWPALETTE && canvas != nullptr && canvas->bitsPerPixel == 8 ? TRUE : 0;
 }
 
 LRESULT CPatternWindow::OnSysCommand(WPARAM wParam, LPARAM lParam) {
