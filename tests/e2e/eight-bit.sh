@@ -9,8 +9,6 @@ here=$(cd "$(dirname "$0")" && pwd)
 begin_scenario eight-bit
 bits=8
 
-mapfile -t geometry < <(heads)
-echo "heads: ${geometry[*]}"
 check "the display works through a palette" [ "$(xdpyinfo | awk '/depth of root window/ { print $5 }')" = 8 ]
 check "start-up" start_program
 check "every head shows the start-up pattern" heads_show 9

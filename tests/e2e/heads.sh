@@ -13,11 +13,15 @@ same_pixels() {
     [ "$diff" = 0 ] || { echo "$diff pixels differ between $1 and $2" >&2; return 1; }
 }
 
-# begin_scenario NAME: a scratch folder ($dir), removed at the end with the program ($pid) if it runs.
+# begin_scenario NAME: a scratch folder ($dir), removed at the end with the program ($pid) if it runs;
+# the display's heads now ($geometry, printed) and the scenario's start time ($started, in seconds).
 begin_scenario() {
     dir=$(mktemp -d "/tmp/$1.XXXXXX")
     pid=""
     trap '[ -n "$pid" ] && kill $pid 2>/dev/null; rm -rf "$dir"' EXIT
+    mapfile -t geometry < <(heads)
+    echo "heads: ${geometry[*]}"
+    started=$(date +%s)
 }
 
 # check WHAT COMMAND...: runs one check of a scenario, counting it as passed or failed.

@@ -8,9 +8,6 @@ here=$(cd "$(dirname "$0")" && pwd)
 . "$here/heads.sh"
 begin_scenario operator
 
-mapfile -t geometry < <(heads)
-echo "heads: ${geometry[*]}"
-started=$(date +%s)
 
 check "start-up" start_program
 check "every head shows the start-up pattern" heads_show 9

@@ -8,7 +8,6 @@ here=$(cd "$(dirname "$0")" && pwd)
 . "$here/heads.sh"
 begin_scenario smoke
 
-mapfile -t geometry < <(heads)
 check "the bench display has heads" [ ${#geometry[@]} -ge 1 ]
 check "start-up" start_program
 check "every head shows the start-up pattern" heads_show 9
