@@ -8,7 +8,6 @@ here=$(cd "$(dirname "$0")" && pwd)
 . "$here/heads.sh"
 begin_scenario operator
 
-
 check "start-up" start_program
 check "every head shows the start-up pattern" heads_show 9
 check "exactly one window a head: the frame's own is never shown" \

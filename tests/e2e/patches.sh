@@ -9,7 +9,6 @@ here=$(cd "$(dirname "$0")" && pwd)
 . "$here/heads.sh"
 begin_scenario patches
 
-
 # label_then_patch KEYS MODE: after the keys the other heads show the patch at once, the first head
 # with a label over it; two seconds later the first head too shows exactly the patch.
 label_then_patch() {
