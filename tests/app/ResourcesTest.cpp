@@ -1,6 +1,7 @@
 #include "version.h"
 #include <windows.h>
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -56,12 +57,19 @@ TEST(Resources, IconInTwoSizesOfSixteenColours) {
 }
 
 TEST(Resources, VersionRecordAndManifest) {
-    const std::string version =
-        ResourceText(RT_VERSION, MAKEINTRESOURCEA(1), MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
-    ASSERT_FALSE(version.empty());
+    // Read as Windows documents it, from the module's file. The A functions write ANSI copies of the
+    // strings they are asked for after the record, in room GetFileVersionInfo leaves: a guard behind
+    // the buffer shows any write past it.
+    char path[MAX_PATH + 1] = {};
+    ASSERT_GT(::GetModuleFileNameA(nullptr, path, MAX_PATH), 0u);
+    DWORD ignored = 0;
+    const DWORD size = ::GetFileVersionInfoSizeA(path, &ignored);
+    ASSERT_GT(size, 0u);
+    const size_t guard = 4096;
+    std::vector<char> copy(size + guard, '\x5A');
+    ASSERT_TRUE(::GetFileVersionInfoA(path, 0, size, copy.data()));
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT length = 0;
-    std::vector<char> copy(version.begin(), version.end());
     ASSERT_TRUE(::VerQueryValueA(copy.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
     // The project's version, 2.1.0.0, in the numbers and in the strings.
     const DWORD ms = (TESSARYN_VERSION_MAJOR << 16) | TESSARYN_VERSION_MINOR;
@@ -83,6 +91,8 @@ TEST(Resources, VersionRecordAndManifest) {
                                  reinterpret_cast<void**>(&translation), &length));
     EXPECT_EQ(translation[0], 0x409);
     EXPECT_EQ(translation[1], 1200);
+    EXPECT_EQ(std::count(copy.begin() + size, copy.end(), '\x5A'), static_cast<std::ptrdiff_t>(guard))
+        << "a version query wrote past the record's buffer";
 
     const std::string manifest =
         ResourceText(RT_MANIFEST, MAKEINTRESOURCEA(1), MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL));
