@@ -18,7 +18,7 @@ std::vector<RECT> SystemScreens() {
 } // namespace
 
 CFrame::CFrame(HINSTANCE instance)
-    : CWindow(instance), patternIndex(0), shownMode(patternLevelRampChart), patch(standardPatch),
+    : CWindow(instance), patternIndex(0), shownMode(patternLevelRampChart), params(standardPatch),
       screenSource(&SystemScreens), keepAwakeLookup(&CKeepAwake::LookUpInKernel32), settling(false),
       remakeSurfaces(false) {
     quitNotifier.Connect(this);
@@ -111,42 +111,26 @@ void CFrame::OnRButtonDown() {
     Quit();
 }
 
-// The arrows and Home step the centre square's patch: Up and Down its gray level (with Shift one code
-// value), Left and Right its size, Home back to the standard square. Elsewhere they do nothing.
+// The arrows and Home step the parameters of a pattern that has them (the centre square's level and
+// size); screen 0 says what is shown now. Elsewhere they do nothing.
 void CFrame::OnKeyDown(WPARAM virtualKey, LPARAM) {
-    if (shownMode != patternCentreSquare)
+    const PatternEntry* shown = FindPattern(shownMode);
+    if (shown == nullptr || shown->steps == nullptr)
         return;
     const bool fine = (::GetKeyState(VK_SHIFT) & 0x8000) != 0;
-    Patch next = patch;
-    switch (virtualKey) {
-    case VK_UP:
-        next.level = NextPatchLevel(patch.level, +1, fine);
-        break;
-    case VK_DOWN:
-        next.level = NextPatchLevel(patch.level, -1, fine);
-        break;
-    case VK_RIGHT:
-        next.percent = NextPatchPercent(patch.percent, +1);
-        break;
-    case VK_LEFT:
-        next.percent = NextPatchPercent(patch.percent, -1);
-        break;
-    case VK_HOME:
-        next = standardPatch;
-        break;
-    default:
+    PatternParams next = params;
+    if (!StepParams(*shown->steps, virtualKey, fine, next))
         return;
-    }
-    ShowPatch(next);
-    SetLabel(PatchLabel(patch));
+    ShowParams(next);
+    SetLabel(shown->steps->label(params));
     // Setting the timer again restarts it: the label stays two seconds after the last step.
     ::SetTimer(handle, labelTimer, labelPeriod, nullptr);
 }
 
-void CFrame::ShowPatch(const Patch& newPatch) {
-    patch = newPatch;
+void CFrame::ShowParams(const PatternParams& newParams) {
+    params = newParams;
     for (auto& window : windows)
-        window->SetPatch(patch);
+        window->SetParams(params);
     FocusFirstScreen();
 }
 
@@ -176,12 +160,12 @@ void CFrame::ApplyPatternIndex() {
 
 void CFrame::ApplyPattern(PatternMode mode) {
     shownMode = mode;
-    // Any pattern change makes the centre square standard again, and the patch's label goes with it.
-    patch = standardPatch;
+    // Any pattern change makes the parameters standard again, and the label goes with them.
+    params = StandardParams(mode);
     ::KillTimer(handle, labelTimer);
     for (auto& window : windows) {
         window->label.clear(); // both go with the drawing and painting of the new mode below
-        window->patch = patch;
+        window->params = params;
         window->SetMode(mode);
     }
     FocusFirstScreen();

@@ -52,7 +52,7 @@ class CFrame : public CWindow, public CQuitListener, public CPatternInput {
     std::vector<boost::shared_ptr<CPatternWindow>> windows;
     int patternIndex;
     PatternMode shownMode; // what every screen shows; new windows show it too
-    Patch patch;           // what the centre square shows; any pattern change makes it standard again
+    PatternParams params;  // the shown pattern's parameters; any pattern change makes them standard again
 
     // How long the label of a patch step stays on screen 0 (ms).
     static const UINT labelPeriod = 2000;
@@ -73,8 +73,8 @@ class CFrame : public CWindow, public CQuitListener, public CPatternInput {
     void OnDisplayChange();
     void OnTimer(UINT_PTR id);
     void WaitForSettledScreens(const std::vector<RECT>& screens);
-    // Every screen shows this patch; screen 0 says what it is for a moment.
-    void ShowPatch(const Patch& newPatch);
+    // Every screen shows the pattern with these parameters.
+    void ShowParams(const PatternParams& newParams);
     void SetLabel(const std::string& text);
 
     enum : UINT_PTR { layoutCheckTimer = 1, settleTimer = 2, labelTimer = 3 };

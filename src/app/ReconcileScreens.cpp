@@ -36,7 +36,7 @@ void CFrame::ReconcileScreens(const std::vector<RECT>& screens) {
             continue;
         }
         windows[i].reset(new CPatternWindow(this, instance, index, screens[i]));
-        windows[i]->patch = patch;
+        windows[i]->params = params;
         windows[i]->Create();
         windows[i]->Show(SW_SHOWNORMAL);
         windows[i]->SetMode(shownMode);

@@ -2,10 +2,10 @@
 #include "PatternTable.h"
 
 bool DrawPatternMode(CCanvas& canvas, PatternMode mode, int screenWidth, int screenHeight,
-                     const Patch& patch) {
+                     const PatternParams& params) {
     const PatternEntry* pattern = FindPattern(mode);
     if (pattern == nullptr)
         return false;
-    pattern->draw(canvas, screenWidth, screenHeight, patch);
+    pattern->draw(canvas, screenWidth, screenHeight, params);
     return true;
 }

@@ -3,8 +3,8 @@
 #include "Patch.h"
 #include "PatternMode.h"
 
-// Runs the routine of one pattern mode on a canvas of a screenWidth x screenHeight screen (the centre
-// square as the patch says). Modes without a pattern (0 among them) draw nothing; the result says
+// Runs the routine of one pattern mode on a canvas of a screenWidth x screenHeight screen (with its
+// parameters). Modes without a pattern (0 among them) draw nothing; the result says
 // whether anything was drawn.
 bool DrawPatternMode(CCanvas& canvas, PatternMode mode, int screenWidth, int screenHeight,
-                     const Patch& patch = standardPatch);
+                     const PatternParams& params = standardPatch);

@@ -3,40 +3,40 @@
 
 namespace {
 
-void LevelRampChart(CCanvas& canvas, int, int, const Patch&) {
+void LevelRampChart(CCanvas& canvas, int, int, const PatternParams&) {
     canvas.DrawLevelRampChart();
 }
 
-void GrayRingChart(CCanvas& canvas, int, int, const Patch&) {
+void GrayRingChart(CCanvas& canvas, int, int, const PatternParams&) {
     canvas.DrawGrayRingChart();
 }
 
-void GrayStepBands(CCanvas& canvas, int, int, const Patch&) {
+void GrayStepBands(CCanvas& canvas, int, int, const PatternParams&) {
     canvas.DrawGrayStepBands();
 }
 
-void CentreSquareOnBlack(CCanvas& canvas, int screenWidth, int screenHeight, const Patch& patch) {
-    canvas.DrawCentreSquare(PatchSquare(screenWidth, screenHeight, patch.percent),
+void CentreSquareOnBlack(CCanvas& canvas, int screenWidth, int screenHeight, const PatternParams& patch) {
+    canvas.DrawCentreSquare(PatchSquare(screenWidth, screenHeight, patch.size),
                             RGB(patch.level, patch.level, patch.level), 0x00000000);
 }
 
-template <COLORREF color> void Field(CCanvas& canvas, int, int, const Patch&) {
+template <COLORREF color> void Field(CCanvas& canvas, int, int, const PatternParams&) {
     canvas.DrawField(color);
 }
 
 } // namespace
 
 const PatternEntry patternTable[] = {
-    {patternLevelRampChart, '1', "9", "level ramp chart", true, &LevelRampChart},
-    {patternGrayRingChart, '2', "8", "gray ring chart", true, &GrayRingChart},
-    {patternGrayStepBands, '3', "7", "gray step bands", true, &GrayStepBands},
-    {patternCentreSquare, '4', "11", "centre square", true, &CentreSquareOnBlack},
-    {patternRedField, '5', "red", "red field", false, &Field<RGB(255, 0, 0)>},
-    {patternGreenField, '6', "green", "green field", false, &Field<RGB(0, 255, 0)>},
-    {patternBlueField, '7', "blue", "blue field", false, &Field<RGB(0, 0, 255)>},
-    {patternWhiteField, '8', "white", "white field", false, &Field<RGB(255, 255, 255)>},
-    {patternBlackField, '9', "black", "black field", false, &Field<RGB(0, 0, 0)>},
-    {patternGrayField, '0', "gray", "50% gray field", false, &Field<RGB(128, 128, 128)>},
+    {patternLevelRampChart, '1', "9", "level ramp chart", true, &LevelRampChart, nullptr},
+    {patternGrayRingChart, '2', "8", "gray ring chart", true, &GrayRingChart, nullptr},
+    {patternGrayStepBands, '3', "7", "gray step bands", true, &GrayStepBands, nullptr},
+    {patternCentreSquare, '4', "11", "centre square", true, &CentreSquareOnBlack, &patchSteps},
+    {patternRedField, '5', "red", "red field", false, &Field<RGB(255, 0, 0)>, nullptr},
+    {patternGreenField, '6', "green", "green field", false, &Field<RGB(0, 255, 0)>, nullptr},
+    {patternBlueField, '7', "blue", "blue field", false, &Field<RGB(0, 0, 255)>, nullptr},
+    {patternWhiteField, '8', "white", "white field", false, &Field<RGB(255, 255, 255)>, nullptr},
+    {patternBlackField, '9', "black", "black field", false, &Field<RGB(0, 0, 0)>, nullptr},
+    {patternGrayField, '0', "gray", "50% gray field", false, &Field<RGB(128, 128, 128)>, nullptr},
 };
 
 const size_t patternCount = sizeof patternTable / sizeof patternTable[0];
@@ -84,4 +84,9 @@ int CyclePosition(PatternMode mode) {
         position += entry.inCycle ? 1 : 0;
     }
     return -1;
+}
+
+PatternParams StandardParams(PatternMode mode) {
+    const PatternEntry* entry = FindPattern(mode);
+    return entry != nullptr && entry->steps != nullptr ? entry->steps->standard : standardPatch;
 }

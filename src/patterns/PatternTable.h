@@ -5,15 +5,17 @@
 #include <cstddef>
 
 // Every pattern the program shows, in one table: its mode, the key that shows it, its argument to the
-// render tool, its name, whether left clicks step through it (the charts, in table order), and how it
-// is drawn on the canvas of a screenWidth x screenHeight screen (the centre square as the patch says).
+// render tool, its name, whether left clicks step through it (the charts, in table order), how it is
+// drawn on the canvas of a screenWidth x screenHeight screen with its parameters, and how the arrow
+// keys step those (null for a pattern without parameters).
 struct PatternEntry {
     PatternMode mode;
     char key;
     const char* argument;
     const char* name;
     bool inCycle;
-    void (*draw)(CCanvas& canvas, int screenWidth, int screenHeight, const Patch& patch);
+    void (*draw)(CCanvas& canvas, int screenWidth, int screenHeight, const PatternParams& params);
+    const ParamSteps* steps;
 };
 
 extern const PatternEntry patternTable[];
@@ -29,3 +31,6 @@ const PatternEntry* FindPatternByArgument(const char* argument);
 int CycleLength();
 PatternMode CycleMode(int position);
 int CyclePosition(PatternMode mode);
+
+// The parameters a pattern starts with whenever it is chosen.
+PatternParams StandardParams(PatternMode mode);

@@ -2,6 +2,7 @@
 #include "DrawPatternMode.h"
 #include "GdiObject.h"
 #include "GdiSelect.h"
+#include "PatternTable.h"
 #include <algorithm>
 
 const char* const CPatternWindow::className = "calibration pattern wndclass";
@@ -9,7 +10,7 @@ const char* const CPatternWindow::className = "calibration pattern wndclass";
 CPatternWindow::CPatternWindow(CPatternInput* owner, HINSTANCE instance, int screenIndex,
                                const RECT& screenRect)
     : CWindow(instance), owner(owner), canvas(nullptr), screenRect(screenRect), screenIndex(screenIndex),
-      mode(patternNone), patch(standardPatch) {
+      mode(patternNone), params(standardPatch) {
     classInfo.lpszClassName = className;
 }
 
@@ -73,11 +74,12 @@ void CPatternWindow::RemakeSurface() {
     Redraw();
 }
 
-void CPatternWindow::SetPatch(const Patch& newPatch) {
-    if (newPatch == patch)
+void CPatternWindow::SetParams(const PatternParams& newParams) {
+    if (newParams == params)
         return;
-    patch = newPatch;
-    if (mode == patternCentreSquare && handle != nullptr)
+    params = newParams;
+    const PatternEntry* shown = FindPattern(mode);
+    if (shown != nullptr && shown->steps != nullptr && handle != nullptr)
         Redraw();
 }
 
@@ -102,7 +104,7 @@ void CPatternWindow::DrawPattern() {
     if (canvas == nullptr)
         return;
     DrawPatternMode(*canvas, mode, screenRect.right - screenRect.left, screenRect.bottom - screenRect.top,
-                    patch);
+                    params);
 }
 
 LRESULT CPatternWindow::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -25,8 +25,8 @@ class CPatternWindow : public CWindow {
     void SetScreen(int newIndex, const RECT& newRect);
     // The display's format may have changed: the surface is made anew and the pattern drawn again.
     void RemakeSurface();
-    // What the centre square shows; it is drawn again at once when the window shows it.
-    void SetPatch(const Patch& newPatch);
+    // The parameters of the pattern shown; it is drawn again at once when it has parameters.
+    void SetParams(const PatternParams& newParams);
     // A line of text shown over the pattern at the bottom left (never drawn into the canvas); an
     // empty text takes it away.
     void SetLabel(const std::string& text);
@@ -37,7 +37,7 @@ class CPatternWindow : public CWindow {
     RECT screenRect;
     int screenIndex;
     PatternMode mode;
-    Patch patch;
+    PatternParams params;
     std::string label;
 
   private:

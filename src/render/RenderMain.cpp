@@ -42,13 +42,19 @@ std::string Modes() {
     return modes;
 }
 
-// A measurement patch as MODE: "11:LEVEL:PERCENT", the centre square at that gray level and size.
-bool ParsePatch(const std::string& mode, Patch& patch) {
+// A pattern with parameters as MODE: "ARGUMENT:LEVEL:SIZE", e.g. "11:128:10" for the centre square at
+// gray level 128 in a 10% window. Null unless the pattern has parameters and can show these.
+const PatternEntry* ParseParams(const std::string& mode, PatternParams& params) {
     const size_t first = mode.find(':'), second = mode.find(':', first + 1);
-    if (mode.compare(0, first, "11") != 0 || first == std::string::npos || second == std::string::npos)
-        return false;
-    return ParseInt(mode.substr(first + 1, second - first - 1).c_str(), patch.level) &&
-           ParseInt(mode.substr(second + 1).c_str(), patch.percent) && IsPatch(patch);
+    if (first == std::string::npos || second == std::string::npos)
+        return nullptr;
+    const PatternEntry* entry = FindPatternByArgument(mode.substr(0, first).c_str());
+    if (entry == nullptr || entry->steps == nullptr)
+        return nullptr;
+    const bool good = ParseInt(mode.substr(first + 1, second - first - 1).c_str(), params.level) &&
+                      ParseInt(mode.substr(second + 1).c_str(), params.size) &&
+                      IsParams(*entry->steps, params);
+    return good ? entry : nullptr;
 }
 
 } // namespace
@@ -59,9 +65,12 @@ int main(int argc, char** argv) {
     if (argc != 6)
         return Fail("usage: tessaryn-render MODE WIDTH HEIGHT BPP OUT.bmp (MODE " + modes + "; BPP 8 or 32)");
     int width = 0, height = 0, bits = 0;
-    Patch patch = standardPatch;
-    const PatternEntry* pattern =
-        ParsePatch(argv[1], patch) ? FindPattern(patternCentreSquare) : FindPatternByArgument(argv[1]);
+    PatternParams params = standardPatch;
+    const PatternEntry* pattern = FindPatternByArgument(argv[1]);
+    if (pattern != nullptr)
+        params = StandardParams(pattern->mode);
+    else
+        pattern = ParseParams(argv[1], params);
     if (pattern == nullptr)
         return Fail(std::string("unknown mode '") + argv[1] + "' (" + modes + ")");
     if (!ParseInt(argv[2], width) || width < 1 || width > 16384)
@@ -83,7 +92,7 @@ int main(int argc, char** argv) {
         return Fail("cannot allocate a " + std::to_string(width) + "x" + std::to_string(height) + " bitmap");
     canvas.darkColor = 0x00000000;
     canvas.lightColor = 0x00FFFFFF;
-    pattern->draw(canvas, width, height, patch);
+    pattern->draw(canvas, width, height, params);
 
     const std::string error = WriteBmpFile(canvas.memDC, canvas.bitmap, width, height, path);
     if (!error.empty())

@@ -150,12 +150,12 @@ TEST_F(FrameTest, ArrowsStepTheCentreSquaresPatchAndAnyPatternChangeMakesItStand
         keys[VK_SHIFT] = 0;
         ::SetKeyboardState(keys);
     };
-    auto expectPatch = [&](const Patch& expected) {
+    auto expectPatch = [&](const PatternParams& expected) {
         for (auto& window : frame->windows) {
             SCOPED_TRACE(testing::Message() << "screen " << window->screenIndex);
-            EXPECT_TRUE(window->patch == expected);
+            EXPECT_TRUE(window->params == expected);
             const int w = window->canvas->width, h = window->canvas->height;
-            const RECT square = PatchSquare(w, h, expected.percent);
+            const RECT square = PatchSquare(w, h, expected.size);
             EXPECT_EQ(ReadPixels(window->canvas->memDC, square.left, square.top, 1, 1).At(0, 0),
                       Gray(expected.level));
             EXPECT_EQ(window->label, window->screenIndex == 0 ? PatchLabel(expected) : "");
@@ -165,14 +165,14 @@ TEST_F(FrameTest, ArrowsStepTheCentreSquaresPatchAndAnyPatternChangeMakesItStand
     };
     Type('1');
     press(VK_DOWN);
-    EXPECT_TRUE(frame->patch == standardPatch) << "the arrows work on the centre square only";
+    EXPECT_TRUE(frame->params == standardPatch) << "the arrows work on the centre square only";
     EXPECT_EQ(frame->windows[0]->label, "");
 
     Type('4');
     const struct {
         WPARAM key;
         bool shift;
-        Patch patch;
+        PatternParams patch;
     } steps[] = {{VK_DOWN, false, {230, 2}},  {VK_DOWN, false, {204, 2}},   {VK_UP, true, {205, 2}},
                  {VK_RIGHT, false, {205, 5}}, {VK_RIGHT, false, {205, 10}}, {VK_UP, false, {230, 10}},
                  {VK_LEFT, false, {230, 5}},  {VK_HOME, false, {255, 2}},   {VK_LEFT, false, {255, 1}},
@@ -186,7 +186,7 @@ TEST_F(FrameTest, ArrowsStepTheCentreSquaresPatchAndAnyPatternChangeMakesItStand
     Type('5');
     Type('4');
     for (auto& window : frame->windows) {
-        EXPECT_TRUE(window->patch == standardPatch);
+        EXPECT_TRUE(window->params == standardPatch);
         EXPECT_EQ(window->label, "");
         const RECT square = CentreSquare(window->canvas->width, window->canvas->height);
         EXPECT_TRUE(

@@ -1,6 +1,6 @@
 #include "CentreSquareRect.h"
 #include "DrawPatternMode.h"
-#include "Patch.h"
+#include "PatternParams.h"
 #include "PatternFixture.h"
 #include <cstdint>
 
@@ -69,8 +69,12 @@ TEST(PatchSteps, LevelsSizesAndLabels) {
         int percent, direction, expected;
     } sizes[] = {{2, -1, 1},   {1, -1, 1},    {2, +1, 5},     {5, +1, 10},  {10, +1, 18},
                  {18, +1, 25}, {25, +1, 100}, {100, +1, 100}, {100, -1, 25}};
-    for (const auto& c : sizes)
-        EXPECT_EQ(NextPatchPercent(c.percent, c.direction), c.expected) << c.percent << " " << c.direction;
+    for (const auto& c : sizes) {
+        PatternParams params = {128, c.percent};
+        ASSERT_TRUE(StepParams(patchSteps, c.direction > 0 ? VK_RIGHT : VK_LEFT, false, params));
+        EXPECT_EQ(params.size, c.expected) << c.percent << " " << c.direction;
+        EXPECT_EQ(params.level, 128);
+    }
 
     EXPECT_EQ(PatchLabel({128, 10}), "50% (128) \xB7 10% window");
     EXPECT_EQ(PatchLabel({255, 2}), "100% (255) \xB7 2% window");
@@ -84,15 +88,15 @@ TEST_F(PatchPixels, EveryPixelIsThePatchLevelOrBlackOnDeepAndPaletteDisplays) {
     struct Size {
         int w, h;
     };
-    const Patch patches[] = {{128, 10}, {1, 25}, {254, 1}, {77, 100}, {255, 2}};
+    const PatternParams patches[] = {{128, 10}, {1, 25}, {254, 1}, {77, 100}, {255, 2}};
     for (int bits : {32, 8})
         for (const Size& s : {Size{1025, 767}, Size{1080, 1920}, Size{64, 48}}) {
             auto canvas = MakeCanvas(s.w, s.h, bits);
-            for (const Patch& patch : patches) {
-                SCOPED_TRACE(testing::Message() << patch.level << " at " << patch.percent << "%, " << s.w
-                                                << "x" << s.h << ", " << bits << " bits");
+            for (const PatternParams& patch : patches) {
+                SCOPED_TRACE(testing::Message() << patch.level << " at " << patch.size << "%, " << s.w << "x"
+                                                << s.h << ", " << bits << " bits");
                 ASSERT_TRUE(DrawPatternMode(*canvas, patternCentreSquare, s.w, s.h, patch));
-                const RECT square = PatchSquare(s.w, s.h, patch.percent);
+                const RECT square = PatchSquare(s.w, s.h, patch.size);
                 const Pixels p = Read(*canvas);
                 EXPECT_TRUE(RectIs(p, square, Gray(patch.level)));
                 const int inside = (square.right - square.left) * (square.bottom - square.top);
