@@ -92,7 +92,7 @@ void CFrame::OnChar(WPARAM wParam, LPARAM) {
     const signed char ch = static_cast<signed char>(wParam & 0xFF);
     if (ch == 27 || ch == 32) {
         Quit();
-    } else if (const PatternEntry* pattern = FindPatternByKey(ch)) {
+    } else if (const PatternEntry* pattern = PatternForKey(ch, shownMode)) {
         if (pattern->inCycle) {
             SelectPattern(CyclePosition(pattern->mode) + 1);
             ApplyPatternIndex();

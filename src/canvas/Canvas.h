@@ -2,6 +2,7 @@
 #include "Palette.h"
 #include "PaletteSelect.h"
 #include "Surface.h"
+#include <string>
 
 // A surface with a logical palette and the pattern routines. Every routine rebuilds the palette,
 // draws the whole pattern into memDC and leaves the palette for Paint, which selects and realizes it.
@@ -28,6 +29,16 @@ class CCanvas : public CSurface {
     // The whole canvas in one colour, the palette's only entry: a single fill.
     void DrawField(COLORREF color);
 
+    // Four bands (gray, red, green, blue) of a reference lit on every second row, with a patch and its
+    // gamma in each of seven columns: where patch and reference look alike, that is the gamma.
+    void DrawGammaChart();
+    // Twelve tiles of pixel walks at a mid gray, each tile's two phases lighting opposite pixels.
+    void DrawInversionChart();
+    // 4 x 4 rectangles, white at the top left (black when inverted).
+    void DrawCheckerboard(bool inverted);
+    // A field at a gray level divided into regions x regions by one-pixel lines.
+    void DrawUniformityGrid(int level, int regions);
+
     CPalette palette;
     COLORREF lightColor;
 
@@ -42,4 +53,9 @@ class CCanvas : public CSurface {
     CPaletteSelect UsePalette();
     // Fills a rectangle of memDC with a brush made for it and deleted right after.
     void FillSolid(const RECT& rect, COLORREF color);
+    // The font of captions in boxes of this height; made once for all the boxes of a chart.
+    static HFONT CreateCaptionFont(int boxHeight);
+    // Writes text with the font selected in memDC, in a palette colour, into a box of memDC: clipped to
+    // the box and vertically centred in it, and centred across it or from its left edge.
+    void DrawCaption(const RECT& box, const std::string& text, int colorIndex, bool centred);
 };

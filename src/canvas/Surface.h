@@ -36,6 +36,9 @@ class CSurface {
     void FillEveryOtherColumn(const RECT& area, UINT32 pixel);
     // Copies the area's part of sourceRow to every other row of the area.
     void CopyRowDown(const RECT& area, int sourceRow);
+    // Rows top to bottom - 1, whole width, from a cycle of rows: row y is rows[y % rows.size()]. The
+    // first cycle is written, the rest copied from the rows one cycle above.
+    void WriteRowCycle(int top, int bottom, const std::vector<std::vector<UINT32>>& rows);
 
     // How the surface learns about the owner's display, asked at Create (and so again whenever the
     // surface is remade): its bits per pixel, which the ramp chart's steps depend on, and whether it

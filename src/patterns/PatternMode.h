@@ -1,7 +1,7 @@
 #pragma once
 
-// What a pattern window shows; the operator's cycle is 9, 8, 7, 11. The solid fields (20 to 25) stand
-// outside the cycle.
+// What a pattern window shows; the operator's cycle is 9, 8, 7, 11. The solid fields (20 to 25) and
+// the other charts (30 to 34) stand outside the cycle.
 using PatternMode = int;
 
 const PatternMode patternNone = 0;
@@ -15,3 +15,8 @@ const PatternMode patternBlueField = 22;
 const PatternMode patternWhiteField = 23;
 const PatternMode patternBlackField = 24;
 const PatternMode patternGrayField = 25;
+const PatternMode patternGammaChart = 30;
+const PatternMode patternInversionChart = 31;
+const PatternMode patternCheckerboard = 32;
+const PatternMode patternInvertedCheckerboard = 33;
+const PatternMode patternUniformityGrid = 34;

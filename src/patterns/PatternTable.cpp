@@ -1,4 +1,5 @@
 #include "PatternTable.h"
+#include "UniformityGrid.h"
 #include <cstring>
 
 namespace {
@@ -20,6 +21,22 @@ void CentreSquareOnBlack(CCanvas& canvas, int screenWidth, int screenHeight, con
                             RGB(patch.level, patch.level, patch.level), 0x00000000);
 }
 
+void GammaChart(CCanvas& canvas, int, int, const PatternParams&) {
+    canvas.DrawGammaChart();
+}
+
+void InversionChart(CCanvas& canvas, int, int, const PatternParams&) {
+    canvas.DrawInversionChart();
+}
+
+template <bool inverted> void Checkerboard(CCanvas& canvas, int, int, const PatternParams&) {
+    canvas.DrawCheckerboard(inverted);
+}
+
+void UniformityGrid(CCanvas& canvas, int, int, const PatternParams& params) {
+    canvas.DrawUniformityGrid(params.level, params.size);
+}
+
 template <COLORREF color> void Field(CCanvas& canvas, int, int, const PatternParams&) {
     canvas.DrawField(color);
 }
@@ -31,6 +48,12 @@ const PatternEntry patternTable[] = {
     {patternGrayRingChart, '2', "8", "gray ring chart", true, &GrayRingChart, nullptr},
     {patternGrayStepBands, '3', "7", "gray step bands", true, &GrayStepBands, nullptr},
     {patternCentreSquare, '4', "11", "centre square", true, &CentreSquareOnBlack, &patchSteps},
+    {patternGammaChart, 'G', "gamma", "gamma chart", false, &GammaChart, nullptr},
+    {patternInversionChart, 'I', "inversion", "inversion chart", false, &InversionChart, nullptr},
+    {patternCheckerboard, 'C', "checker", "contrast checkerboard", false, &Checkerboard<false>, nullptr},
+    {patternInvertedCheckerboard, 'C', "checker:inverted", "inverted checkerboard", false,
+     &Checkerboard<true>, nullptr},
+    {patternUniformityGrid, 'U', "uniformity", "uniformity grid", false, &UniformityGrid, &uniformitySteps},
     {patternRedField, '5', "red", "red field", false, &Field<RGB(255, 0, 0)>, nullptr},
     {patternGreenField, '6', "green", "green field", false, &Field<RGB(0, 255, 0)>, nullptr},
     {patternBlueField, '7', "blue", "blue field", false, &Field<RGB(0, 0, 255)>, nullptr},
@@ -48,11 +71,20 @@ const PatternEntry* FindPattern(PatternMode mode) {
     return nullptr;
 }
 
-const PatternEntry* FindPatternByKey(char key) {
-    for (const PatternEntry& entry : patternTable)
-        if (entry.key == key)
-            return &entry;
-    return nullptr;
+const PatternEntry* PatternForKey(char key, PatternMode shown) {
+    const char upper = key >= 'a' && key <= 'z' ? static_cast<char>(key - 'a' + 'A') : key;
+    const PatternEntry* first = nullptr;
+    bool afterShown = false;
+    for (const PatternEntry& entry : patternTable) {
+        if (entry.key == upper) {
+            if (afterShown)
+                return &entry;
+            if (first == nullptr)
+                first = &entry;
+        }
+        afterShown = afterShown || entry.mode == shown;
+    }
+    return first;
 }
 
 const PatternEntry* FindPatternByArgument(const char* argument) {

@@ -23,8 +23,11 @@ extern const size_t patternCount;
 
 // The entry of a mode, a key or a render-tool argument; null when there is none.
 const PatternEntry* FindPattern(PatternMode mode);
-const PatternEntry* FindPatternByKey(char key);
 const PatternEntry* FindPatternByArgument(const char* argument);
+// The pattern a key shows (upper and lower case alike) while `shown` is on the screens: the first with
+// that key after the shown one in table order, round to the start, so that patterns sharing a key
+// take turns (the checkerboard and its inversion); null when no pattern has the key.
+const PatternEntry* PatternForKey(char key, PatternMode shown);
 
 // The cycle of left clicks: the number of charts in it, the mode at each position, and the position
 // of a mode (-1 for a pattern outside the cycle).

@@ -5,6 +5,7 @@
 #include "PatternWindow.h"
 #include "Pixels.h"
 #include "TestWindow.h"
+#include "UniformityGrid.h"
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -34,6 +35,15 @@ class FrameTest : public testing::Test {
 
     void Type(char ch, LPARAM lParam = 1) {
         frame->windows.back()->Send(WM_CHAR, static_cast<BYTE>(ch), lParam);
+    }
+
+    void Press(WPARAM key, bool shift = false) {
+        BYTE keys[256] = {};
+        keys[VK_SHIFT] = shift ? 0x80 : 0;
+        ::SetKeyboardState(keys);
+        frame->windows.back()->Send(WM_KEYDOWN, key, 1);
+        keys[VK_SHIFT] = 0;
+        ::SetKeyboardState(keys);
     }
 
     std::unique_ptr<CFrame> frame;
@@ -112,15 +122,17 @@ TEST_F(FrameTest, LeftClicksStepThroughTheCycle) {
     ExpectEveryScreenShows(patternCentreSquare);
 }
 
-TEST_F(FrameTest, FieldKeysShowTheirFieldAndKeepTheCyclePositionForTheNextClick) {
+TEST_F(FrameTest, KeysOutsideTheCycleShowTheirPatternAndKeepTheCyclePositionForTheNextClick) {
     const struct {
         char key;
         PatternMode field;
         char chartBefore;
         PatternMode chartAfterClick;
-    } cases[] = {{'5', patternRedField, '1', 8},   {'6', patternGreenField, '2', 7},
-                 {'7', patternBlueField, '3', 11}, {'8', patternWhiteField, '4', 9},
-                 {'9', patternBlackField, '2', 7}, {'0', patternGrayField, '4', 9}};
+    } cases[] = {{'5', patternRedField, '1', 8},      {'6', patternGreenField, '2', 7},
+                 {'7', patternBlueField, '3', 11},    {'8', patternWhiteField, '4', 9},
+                 {'9', patternBlackField, '2', 7},    {'0', patternGrayField, '4', 9},
+                 {'g', patternGammaChart, '1', 8},    {'I', patternInversionChart, '3', 11},
+                 {'u', patternUniformityGrid, '2', 7}};
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "key " << c.key << " after key " << c.chartBefore);
         Type(c.chartBefore);
@@ -142,14 +154,6 @@ TEST_F(FrameTest, FieldKeysShowTheirFieldAndKeepTheCyclePositionForTheNextClick)
 }
 
 TEST_F(FrameTest, ArrowsStepTheCentreSquaresPatchAndAnyPatternChangeMakesItStandardAgain) {
-    auto press = [&](WPARAM key, bool shift = false) {
-        BYTE keys[256] = {};
-        keys[VK_SHIFT] = shift ? 0x80 : 0;
-        ::SetKeyboardState(keys);
-        frame->windows.back()->Send(WM_KEYDOWN, key, 1);
-        keys[VK_SHIFT] = 0;
-        ::SetKeyboardState(keys);
-    };
     auto expectPatch = [&](const PatternParams& expected) {
         for (auto& window : frame->windows) {
             SCOPED_TRACE(testing::Message() << "screen " << window->screenIndex);
@@ -164,7 +168,7 @@ TEST_F(FrameTest, ArrowsStepTheCentreSquaresPatchAndAnyPatternChangeMakesItStand
         EXPECT_EQ(::GetFocus(), frame->windows[0]->handle);
     };
     Type('1');
-    press(VK_DOWN);
+    Press(VK_DOWN);
     EXPECT_TRUE(frame->params == standardPatch) << "the arrows work on the centre square only";
     EXPECT_EQ(frame->windows[0]->label, "");
 
@@ -179,7 +183,7 @@ TEST_F(FrameTest, ArrowsStepTheCentreSquaresPatchAndAnyPatternChangeMakesItStand
                  {VK_DOWN, true, {254, 1}}};
     for (const auto& step : steps) {
         SCOPED_TRACE(testing::Message() << "key " << step.key << (step.shift ? " with Shift" : ""));
-        press(step.key, step.shift);
+        Press(step.key, step.shift);
         expectPatch(step.patch);
     }
     // A field, then the centre square again: the standard square, without a label.
@@ -193,6 +197,57 @@ TEST_F(FrameTest, ArrowsStepTheCentreSquaresPatchAndAnyPatternChangeMakesItStand
             RectIs(ReadPixels(window->canvas->memDC, 0, 0, window->canvas->width, window->canvas->height),
                    square, Gray(255)));
     }
+}
+
+TEST_F(FrameTest, TheCheckerboardKeyTogglesItsInversionAndTheArrowsStepTheUniformityGrid) {
+    auto topLeft = [](CPatternWindow& window) {
+        return ReadPixels(window.canvas->memDC, 0, 0, 1, 1).At(0, 0);
+    };
+    const struct {
+        char key;
+        PatternMode mode;
+        COLORREF corner;
+    } toggles[] = {{'c', patternCheckerboard, Gray(255)},
+                   {'C', patternInvertedCheckerboard, Gray(0)},
+                   {'c', patternCheckerboard, Gray(255)}};
+    for (const auto& t : toggles) {
+        Type(t.key);
+        ExpectEveryScreenShows(t.mode);
+        for (auto& window : frame->windows)
+            EXPECT_EQ(topLeft(*window), t.corner) << t.mode;
+    }
+
+    Type('U');
+    const struct {
+        WPARAM key;
+        PatternParams params;
+        const char* label;
+    } steps[] = {{VK_RIGHT,
+                  {128, 5},
+                  "50% (128) \xB7 5\xD7"
+                  "5"},
+                 {VK_DOWN,
+                  {102, 5},
+                  "40% (102) \xB7 5\xD7"
+                  "5"},
+                 {VK_HOME,
+                  {128, 3},
+                  "50% (128) \xB7 3\xD7"
+                  "3"}};
+    for (const auto& step : steps) {
+        Press(step.key);
+        for (auto& window : frame->windows) {
+            SCOPED_TRACE(testing::Message() << "key " << step.key << ", screen " << window->screenIndex);
+            EXPECT_TRUE(window->params == step.params);
+            EXPECT_EQ(window->label, window->screenIndex == 0 ? step.label : "");
+            const int w = window->canvas->width, n = step.params.size, level = step.params.level;
+            const Pixels row = ReadPixels(window->canvas->memDC, 0, 0, w, 1);
+            EXPECT_EQ(row.At(w / n - 1, 0), Gray(level));
+            EXPECT_EQ(row.At(w / n, 0), Gray(level >= 128 ? level - 64 : level + 64));
+        }
+    }
+    Type('u');
+    EXPECT_TRUE(frame->params == uniformitySteps.standard) << "a pattern change starts the grid afresh";
 }
 
 TEST_F(FrameTest, ThePatchLabelGoesAwayByItselfAfterTwoSeconds) {

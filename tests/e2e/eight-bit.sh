@@ -14,9 +14,10 @@ check "start-up" start_program
 check "every head shows the start-up pattern" heads_show 9
 # Each pattern after each other one: the colours one pattern leaves in the system palette must not
 # change what the next shows.
-for step in 2:8 3:7 4:11 3:7 2:8 1:9 3:7 4:11 2:8 4:11 1:9 5:red 0:gray 3:7 9:black 8:white 6:green 7:blue 1:9; do
-    xdotool key "${step%:*}"
-    check "key ${step%:*} shows ${step#*:} on every head" heads_show "${step#*:}"
+for step in 2:8 3:7 4:11 3:7 2:8 1:9 3:7 4:11 2:8 4:11 1:9 5:red 0:gray 3:7 9:black 8:white 6:green 7:blue 1:9 \
+    g:gamma i:inversion c:checker c:checker:inverted u:uniformity 2:8; do
+    xdotool key "${step%%:*}"
+    check "key ${step%%:*} shows ${step#*:} on every head" heads_show "${step#*:}"
 done
 # A measurement patch's level is exact too (after its label has gone).
 xdotool key 4 Down Down shift+Up

@@ -101,6 +101,33 @@ heads_show() {
     return 1
 }
 
+# label_then_patch KEYS MODE: after the keys the other heads show the pattern MODE, the first head with a
+# label over it; two seconds later the first head too shows exactly the pattern.
+label_then_patch() {
+    local keys=$1 mode=$2 g start labelled=0
+    for g in "${geometry[@]}"; do expected "$mode" "${g%%+*}" >/dev/null; done # drawn before the clock runs
+    xdotool key $keys
+    start=$(date +%s%N)
+    # One screenshot holds both: the label is up for two seconds only.
+    while [ $(( ($(date +%s%N) - start) / 1000000 )) -lt 1800 ]; do
+        screenshot "$dir/now.png"
+        local others=1
+        for g in "${geometry[@]:1}"; do
+            head_picture "$g" "$dir/head.png"
+            same_pixels "$dir/head.png" "$(expected "$mode" "${g%%+*}")" 2>/dev/null || { others=0; break; }
+        done
+        head_picture "${geometry[0]}" "$dir/head0.png"
+        if [ $others = 1 ] && ! same_pixels "$dir/head0.png" "$(expected "$mode" "${geometry[0]%%+*}")" 2>/dev/null
+        then
+            labelled=1
+            break
+        fi
+    done
+    [ $labelled = 1 ] || { echo "no label on the first head after $keys, or another head not showing $mode" >&2; return 1; }
+    sleep 2
+    heads_show "$mode"
+}
+
 # click GEOMETRY BUTTON: a click in the middle of a head.
 click() {
     local g=$1 size=${1%%+*} pos=${1#*+}

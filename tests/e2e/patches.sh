@@ -9,27 +9,6 @@ here=$(cd "$(dirname "$0")" && pwd)
 . "$here/heads.sh"
 begin_scenario patches
 
-# label_then_patch KEYS MODE: after the keys the other heads show the patch at once, the first head
-# with a label over it; two seconds later the first head too shows exactly the patch.
-label_then_patch() {
-    local keys=$1 mode=$2 g
-    xdotool key $keys
-    for g in "${geometry[@]:1}"; do
-        local saved=("${geometry[@]}")
-        geometry=("$g")
-        heads_show "$mode" || { geometry=("${saved[@]}"); return 1; }
-        geometry=("${saved[@]}")
-    done
-    screenshot "$dir/now.png"
-    head_picture "${geometry[0]}" "$dir/head0.png"
-    if same_pixels "$dir/head0.png" "$(expected "$mode" "${geometry[0]%%+*}")" 2>/dev/null; then
-        echo "no label on the first head after $keys" >&2
-        return 1
-    fi
-    sleep 2
-    heads_show "$mode"
-}
-
 check "start-up" start_program
 xdotool key 4
 check "key 4 shows the standard centre square" heads_show 11

@@ -17,7 +17,14 @@ size_t PaletteSize(PatternMode mode) {
     case patternGrayStepBands:
         return 49;
     case patternCentreSquare:
+    case patternCheckerboard:
+    case patternInvertedCheckerboard:
+    case patternUniformityGrid:
         return 2;
+    case patternGammaChart:
+        return 34; // black, the labels' gray, 4 bands of a full colour and 7 patch levels
+    case patternInversionChart:
+        return 5;
     default:
         return 1; // a solid field
     }

@@ -55,6 +55,16 @@ histogram=$(convert "$dir/patch.bmp" -format '%c' histogram:info: 2>/dev/null)
 check "a patch: 289 pixels of gray 128" grep -q '289: (128,128,128)' <<<"$histogram"
 check "a patch: the rest black" grep -q '2783: (0,0,0)' <<<"$histogram"
 
+# The other charts by name: the inverted checkerboard's corner is black, the grid's lines 64 levels
+# off its field (a 5x5 grid of 64x48 at 128: lines at columns 12, 25, 38, 51 and rows 9, 19, 28, 38).
+render checker:inverted 64 48 32 "Z:$dir/checker.bmp"
+check "the inverted checkerboard starts black" \
+    [ "$(convert "$dir/checker.bmp" -format '%[pixel:p{0,0}] %[pixel:p{16,0}]' info: 2>/dev/null)" = "srgb(0,0,0) srgb(255,255,255)" ]
+render uniformity:128:5 64 48 8 "Z:$dir/grid.bmp"
+histogram=$(convert "$dir/grid.bmp" -format '%c' histogram:info: 2>/dev/null)
+check "a grid: 2640 pixels of the field" grep -q '2640: (128,128,128)' <<<"$histogram"
+check "a grid: 432 pixels of its lines" grep -q '432: (64,64,64)' <<<"$histogram"
+
 bad() { # bad WHAT EXPECTED-WORD ARGS...
     local what=$1 word=$2
     shift 2
@@ -71,6 +81,8 @@ bad "mode with junk" mode 9x 64 48 32 "Z:$dir/bad.bmp"
 bad "a field's key is not its name" mode 0 64 48 32 "Z:$dir/bad.bmp"
 bad "a patch level above 255" mode 11:256:2 64 48 32 "Z:$dir/bad.bmp"
 bad "a patch size not in the table" mode 11:128:3 64 48 32 "Z:$dir/bad.bmp"
+bad "a grid of 4 regions" mode uniformity:128:4 64 48 32 "Z:$dir/bad.bmp"
+bad "parameters for a chart without any" mode gamma:128:3 64 48 32 "Z:$dir/bad.bmp"
 bad "zero width" width 11 0 48 32 "Z:$dir/bad.bmp"
 bad "width above 16384" width 11 16385 48 32 "Z:$dir/bad.bmp"
 bad "negative height" height 11 64 -1 32 "Z:$dir/bad.bmp"
