@@ -47,7 +47,7 @@ test: build
 run: build
 	@tools/run-tessaryn $(TEST_ARCH)
 
-# The four patterns at 1920x1080, as README shows them.
+# The charts at 1920x1080, as README shows them.
 patterns: build
 	@tools/bench-run --arch $(TEST_ARCH) -- tools/render-patterns build/$(TEST_ARCH) docs/patterns
 
