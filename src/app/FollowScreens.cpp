@@ -11,7 +11,9 @@ void CFrame::OnDisplayChange() {
 void CFrame::OnTimer(UINT_PTR id) {
     if (id == labelTimer) {
         ::KillTimer(handle, labelTimer);
-        SetLabel(std::string());
+        ScreenContent next = content;
+        next.label.clear();
+        ApplyContent(next, false);
     } else if (id == layoutCheckTimer) {
         if (settling)
             return;

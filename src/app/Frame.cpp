@@ -18,7 +18,7 @@ std::vector<RECT> SystemScreens() {
 } // namespace
 
 CFrame::CFrame(HINSTANCE instance)
-    : CWindow(instance), patternIndex(0), shownMode(patternLevelRampChart), params(standardPatch),
+    : CWindow(instance), patternIndex(0), content{patternLevelRampChart, standardPatch, std::string()},
       screenSource(&SystemScreens), keepAwakeLookup(&CKeepAwake::LookUpInKernel32), settling(false),
       remakeSurfaces(false) {
     quitNotifier.Connect(this);
@@ -92,7 +92,7 @@ void CFrame::OnChar(WPARAM wParam, LPARAM) {
     const signed char ch = static_cast<signed char>(wParam & 0xFF);
     if (ch == 27 || ch == 32) {
         Quit();
-    } else if (const PatternEntry* pattern = PatternForKey(ch, shownMode)) {
+    } else if (const PatternEntry* pattern = PatternForKey(ch, content.mode)) {
         if (pattern->inCycle) {
             SelectPattern(CyclePosition(pattern->mode) + 1);
             ApplyPatternIndex();
@@ -114,29 +114,28 @@ void CFrame::OnRButtonDown() {
 // The arrows and Home step the parameters of a pattern that has them (the centre square's level and
 // size); screen 0 says what is shown now. Elsewhere they do nothing.
 void CFrame::OnKeyDown(WPARAM virtualKey, LPARAM) {
-    const PatternEntry* shown = FindPattern(shownMode);
+    const PatternEntry* shown = FindPattern(content.mode);
     if (shown == nullptr || shown->steps == nullptr)
         return;
     const bool fine = (::GetKeyState(VK_SHIFT) & 0x8000) != 0;
-    PatternParams next = params;
-    if (!StepParams(*shown->steps, virtualKey, fine, next))
+    ScreenContent next = content;
+    if (!StepParams(*shown->steps, virtualKey, fine, next.params))
         return;
-    ShowParams(next);
-    SetLabel(shown->steps->label(params));
+    next.label = shown->steps->label(next.params);
+    ApplyLabelled(next, false);
+}
+
+void CFrame::ApplyLabelled(const ScreenContent& next, bool redraw) {
+    ApplyContent(next, redraw);
     // Setting the timer again restarts it: the label stays two seconds after the last step.
     ::SetTimer(handle, labelTimer, labelPeriod, nullptr);
 }
 
-void CFrame::ShowParams(const PatternParams& newParams) {
-    params = newParams;
+void CFrame::ApplyContent(const ScreenContent& next, bool redraw) {
+    content = next;
     for (auto& window : windows)
-        window->SetParams(params);
+        window->SetContent(content, redraw);
     FocusFirstScreen();
-}
-
-void CFrame::SetLabel(const std::string& text) {
-    for (auto& window : windows)
-        window->SetLabel(window->screenIndex == 0 ? text : std::string());
 }
 
 void CFrame::Quit() {
@@ -159,16 +158,10 @@ void CFrame::ApplyPatternIndex() {
 }
 
 void CFrame::ApplyPattern(PatternMode mode) {
-    shownMode = mode;
-    // Any pattern change makes the parameters standard again, and the label goes with them.
-    params = StandardParams(mode);
+    // Any pattern change makes the parameters standard again, and the label goes with them; the
+    // pattern is drawn again even where it is shown already.
     ::KillTimer(handle, labelTimer);
-    for (auto& window : windows) {
-        window->label.clear(); // both go with the drawing and painting of the new mode below
-        window->params = params;
-        window->SetMode(mode);
-    }
-    FocusFirstScreen();
+    ApplyContent({mode, StandardParams(mode), std::string()}, true);
 }
 
 void CFrame::FocusFirstScreen() {

@@ -4,6 +4,7 @@
 #include "PatternInput.h"
 #include "PatternMode.h"
 #include "QuitListener.h"
+#include "ScreenContent.h"
 #include "Window.h"
 #include <boost/shared_ptr.hpp>
 #include <memory>
@@ -37,6 +38,9 @@ class CFrame : public CWindow, public CQuitListener, public CPatternInput {
     void SelectPattern(int n);
     void ApplyPatternIndex();
     void ApplyPattern(PatternMode mode);
+    // Every window shows this content from now on (see CPatternWindow::SetContent); the focus ends on
+    // screen 0.
+    void ApplyContent(const ScreenContent& next, bool redraw);
     void FocusFirstScreen();
     void CreateScreenWindows();
     // Makes the pattern windows cover exactly these screens: windows whose screen is still there stay
@@ -51,8 +55,9 @@ class CFrame : public CWindow, public CQuitListener, public CPatternInput {
 
     std::vector<boost::shared_ptr<CPatternWindow>> windows;
     int patternIndex;
-    PatternMode shownMode; // what every screen shows; new windows show it too
-    PatternParams params;  // the shown pattern's parameters; any pattern change makes them standard again
+    // What every screen shows; new windows show it too. Any pattern change makes the parameters standard
+    // again and takes the label away.
+    ScreenContent content;
 
     // How long the label of a patch step stays on screen 0 (ms).
     static const UINT labelPeriod = 2000;
@@ -73,9 +78,8 @@ class CFrame : public CWindow, public CQuitListener, public CPatternInput {
     void OnDisplayChange();
     void OnTimer(UINT_PTR id);
     void WaitForSettledScreens(const std::vector<RECT>& screens);
-    // Every screen shows the pattern with these parameters.
-    void ShowParams(const PatternParams& newParams);
-    void SetLabel(const std::string& text);
+    // Applies content whose label screen 0 shows for a moment (labelPeriod).
+    void ApplyLabelled(const ScreenContent& next, bool redraw);
 
     enum : UINT_PTR { layoutCheckTimer = 1, settleTimer = 2, labelTimer = 3 };
     std::unique_ptr<CKeepAwake> keepAwake;

@@ -36,10 +36,9 @@ void CFrame::ReconcileScreens(const std::vector<RECT>& screens) {
             continue;
         }
         windows[i].reset(new CPatternWindow(this, instance, index, screens[i]));
-        windows[i]->params = params;
         windows[i]->Create();
         windows[i]->Show(SW_SHOWNORMAL);
-        windows[i]->SetMode(shownMode);
+        windows[i]->SetContent(content, true);
         windows[i]->Update();
     }
     FocusFirstScreen();

@@ -2,7 +2,6 @@
 #include "DrawPatternMode.h"
 #include "GdiObject.h"
 #include "GdiSelect.h"
-#include "PatternTable.h"
 #include <algorithm>
 
 const char* const CPatternWindow::className = "calibration pattern wndclass";
@@ -74,20 +73,15 @@ void CPatternWindow::RemakeSurface() {
     Redraw();
 }
 
-void CPatternWindow::SetParams(const PatternParams& newParams) {
-    if (newParams == params)
-        return;
-    params = newParams;
-    const PatternEntry* shown = FindPattern(mode);
-    if (shown != nullptr && shown->steps != nullptr && handle != nullptr)
-        Redraw();
-}
-
-void CPatternWindow::SetLabel(const std::string& text) {
-    if (text == label)
-        return;
-    label = text;
-    if (handle != nullptr) {
+void CPatternWindow::SetContent(const ScreenContent& content, bool redraw) {
+    const std::string newLabel = screenIndex == 0 ? content.label : std::string();
+    const bool draw = redraw || content.mode != mode || content.params != params;
+    const bool paint = newLabel != label;
+    label = newLabel;
+    params = content.params;
+    if (draw) {
+        SetMode(content.mode); // draws and paints, label and all
+    } else if (paint && handle != nullptr) {
         Invalidate(nullptr, true);
         Update();
     }

@@ -3,6 +3,7 @@
 #include "Patch.h"
 #include "PatternInput.h"
 #include "PatternMode.h"
+#include "ScreenContent.h"
 #include "Window.h"
 #include <memory>
 #include <string>
@@ -25,11 +26,10 @@ class CPatternWindow : public CWindow {
     void SetScreen(int newIndex, const RECT& newRect);
     // The display's format may have changed: the surface is made anew and the pattern drawn again.
     void RemakeSurface();
-    // The parameters of the pattern shown; it is drawn again at once when it has parameters.
-    void SetParams(const PatternParams& newParams);
-    // A line of text shown over the pattern at the bottom left (never drawn into the canvas); an
-    // empty text takes it away.
-    void SetLabel(const std::string& text);
+    // Shows the content on this window's screen: the pattern is drawn again when it or its parameters
+    // change or `redraw` asks for it; the label (the first screen's only) is shown over the pattern at
+    // the bottom left, never drawn into the canvas.
+    void SetContent(const ScreenContent& content, bool redraw);
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
     CPatternInput* owner;

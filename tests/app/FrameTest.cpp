@@ -169,7 +169,7 @@ TEST_F(FrameTest, ArrowsStepTheCentreSquaresPatchAndAnyPatternChangeMakesItStand
     };
     Type('1');
     Press(VK_DOWN);
-    EXPECT_TRUE(frame->params == standardPatch) << "the arrows work on the centre square only";
+    EXPECT_TRUE(frame->content.params == standardPatch) << "the arrows work on the centre square only";
     EXPECT_EQ(frame->windows[0]->label, "");
 
     Type('4');
@@ -247,7 +247,8 @@ TEST_F(FrameTest, TheCheckerboardKeyTogglesItsInversionAndTheArrowsStepTheUnifor
         }
     }
     Type('u');
-    EXPECT_TRUE(frame->params == uniformitySteps.standard) << "a pattern change starts the grid afresh";
+    EXPECT_TRUE(frame->content.params == uniformitySteps.standard)
+        << "a pattern change starts the grid afresh";
 }
 
 TEST_F(FrameTest, ThePatchLabelGoesAwayByItselfAfterTwoSeconds) {

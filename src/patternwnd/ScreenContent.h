@@ -1,0 +1,13 @@
+#pragma once
+#include "PatternMode.h"
+#include "PatternParams.h"
+#include <string>
+
+// What the screens show: one pattern with its parameters, each screen drawing it for its own size,
+// and a line of text that the first screen shows over it (empty: none). Every source of input changes
+// this one value and the frame applies it to every window.
+struct ScreenContent {
+    PatternMode mode;
+    PatternParams params;
+    std::string label;
+};
