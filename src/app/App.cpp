@@ -1,13 +1,31 @@
 #include "App.h"
+#include "CommandLine.h"
+#include "DiscoverScreens.h"
 #include "Frame.h"
+#include "PatternTable.h"
 
-CApp::CApp(HINSTANCE instance) : CAppBase(instance), frame(nullptr) {}
+CApp::CApp(HINSTANCE instance) : CAppBase(instance), frame(nullptr), showBox(&::MessageBoxA) {}
 
 CApp::~CApp() {}
 
-bool CApp::Init(int, const char*) {
+bool CApp::Init(int, const char* commandLine) {
+    const CommandLine options = ParseCommandLine(commandLine != nullptr ? commandLine : "");
+    std::string error = options.error;
+    if (error.empty() && !options.screens.empty())
+        error = CheckScreens(options.screens, static_cast<int>(DiscoverScreens().size()));
+    // A line that asks for help or for something the program cannot do shows no pattern at all; the
+    // loop then ends at once with the code of the answer.
+    if (options.help || !error.empty()) {
+        const std::string text = error.empty() ? Usage() : error + "\n\n" + Usage();
+        showBox(nullptr, text.c_str(), "Tessaryn", error.empty() ? MB_ICONINFORMATION : MB_ICONERROR);
+        ::PostQuitMessage(error.empty() ? 0 : 1);
+        return true;
+    }
     try {
         frame = new CFrame(instance);
+        frame->chosenScreens = options.screens;
+        if (options.pattern != patternNone)
+            frame->StartWith(options.pattern);
         frame->RegsiterClass();
         if (!frame->Create()) {
             Exit();
@@ -20,6 +38,11 @@ bool CApp::Init(int, const char*) {
         throw;
     }
     frame->Show(SW_HIDE);
+    if (options.autoSeconds > 0) {
+        frame->runSeconds = options.autoSeconds;
+        const PatternEntry* first = FindPattern(frame->content.mode);
+        frame->StartTimedRun(options.autoSeconds, static_cast<size_t>(first - patternTable));
+    }
     return true;
 }
 

@@ -3,8 +3,9 @@
 
 class CFrame;
 
-// Tessaryn's application: Init makes the main frame (and with it a pattern window on every screen),
-// Exit deletes it. The frame's window itself stays hidden.
+// Tessaryn's application: Init reads the command line and makes the main frame (and with it a pattern
+// window on every screen, or on the chosen ones), Exit deletes it. The frame's window itself stays
+// hidden. A bad command line, or /?, is answered in a message box and ends the run (code 1, or 0).
 class CApp : public CAppBase {
   public:
     explicit CApp(HINSTANCE instance);
@@ -14,4 +15,6 @@ class CApp : public CAppBase {
     bool Exit() override;
 
     CFrame* frame;
+    // How the command line is answered: the system's message box; tests record it instead.
+    int(WINAPI* showBox)(HWND owner, LPCSTR text, LPCSTR caption, UINT style);
 };

@@ -8,33 +8,29 @@ void CFrame::OnDisplayChange() {
     WaitForSettledScreens(screenSource());
 }
 
-void CFrame::OnTimer(UINT_PTR id) {
-    if (id == labelTimer) {
-        ::KillTimer(handle, labelTimer);
-        ScreenContent next = content;
-        next.label.clear();
-        ApplyContent(next, false);
-    } else if (id == layoutCheckTimer) {
-        if (settling)
-            return;
-        const std::vector<RECT> screens = screenSource();
-        if (!SameScreens(screens, CoveredScreens()))
-            WaitForSettledScreens(screens);
-    } else if (id == settleTimer) {
-        const std::vector<RECT> screens = screenSource();
-        if (!SameScreens(screens, settlingScreens)) {
-            settlingScreens = screens; // still changing: look again a little later
-            return;
-        }
-        ::KillTimer(handle, settleTimer);
-        settling = false;
-        ReconcileScreens(screens);
-        if (remakeSurfaces) {
-            remakeSurfaces = false;
-            for (auto& window : windows)
-                window->RemakeSurface();
-            FocusFirstScreen();
-        }
+void CFrame::OnLayoutCheck() {
+    if (settling)
+        return;
+    // The whole layout, not only the covered screens: a screen left to the desktop may come and go too.
+    const std::vector<RECT> screens = screenSource();
+    if (!SameScreens(screens, followedScreens))
+        WaitForSettledScreens(screens);
+}
+
+void CFrame::OnSettled() {
+    const std::vector<RECT> screens = screenSource();
+    if (!SameScreens(screens, settlingScreens)) {
+        settlingScreens = screens; // still changing: look again a little later
+        return;
+    }
+    ::KillTimer(handle, settleTimer);
+    settling = false;
+    ReconcileScreens(screens);
+    if (remakeSurfaces) {
+        remakeSurfaces = false;
+        for (auto& window : windows)
+            window->RemakeSurface();
+        FocusFirstScreen();
     }
 }
 

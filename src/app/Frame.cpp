@@ -18,13 +18,16 @@ std::vector<RECT> SystemScreens() {
 } // namespace
 
 CFrame::CFrame(HINSTANCE instance)
-    : CWindow(instance), patternIndex(0), content{patternLevelRampChart, standardPatch, std::string()},
-      screenSource(&SystemScreens), keepAwakeLookup(&CKeepAwake::LookUpInKernel32), settling(false),
-      remakeSurfaces(false) {
+    : CWindow(instance), patternIndex(0), content{patternLevelRampChart, standardPatch, std::string(), false},
+      runSeconds(10), screenSource(&SystemScreens), keepAwakeLookup(&CKeepAwake::LookUpInKernel32),
+      settling(false), remakeSurfaces(false), running(false), runEntry(0),
+      pointerHidden(false), lastPointer{0, 0} {
     quitNotifier.Connect(this);
 }
 
 CFrame::~CFrame() {
+    if (pointerHidden) // whatever window is under the pointer next shows its own
+        ::SetCursor(::LoadCursorA(nullptr, IDC_ARROW));
     // Screen order, first to last; the list holds the only references.
     for (auto& window : windows)
         window.reset();
@@ -50,6 +53,8 @@ bool CFrame::Create() {
     keepAwake.reset(new CKeepAwake(keepAwakeLookup));
     CreateScreenWindows();
     ::SetTimer(handle, layoutCheckTimer, layoutCheckPeriod, nullptr);
+    ::GetCursorPos(&lastPointer);
+    ::SetTimer(handle, pointerTimer, pointerDelay, nullptr);
     return true;
 }
 
@@ -92,7 +97,20 @@ void CFrame::OnChar(WPARAM wParam, LPARAM) {
     const signed char ch = static_cast<signed char>(wParam & 0xFF);
     if (ch == 27 || ch == 32) {
         Quit();
+        return;
+    }
+    if (ch == 'h' || ch == 'H' || ch == '?') {
+        ToggleOverlay();
+        return;
+    }
+    HideOverlay();
+    if (ch == 'a' || ch == 'A') {
+        if (running)
+            StopTimedRun();
+        else
+            StartTimedRun(runSeconds, 0);
     } else if (const PatternEntry* pattern = PatternForKey(ch, content.mode)) {
+        StopTimedRun();
         if (pattern->inCycle) {
             SelectPattern(CyclePosition(pattern->mode) + 1);
             ApplyPatternIndex();
@@ -103,6 +121,8 @@ void CFrame::OnChar(WPARAM wParam, LPARAM) {
 }
 
 void CFrame::OnLButtonDown() {
+    HideOverlay();
+    StopTimedRun();
     NextPattern();
     ApplyPatternIndex();
 }
@@ -114,6 +134,15 @@ void CFrame::OnRButtonDown() {
 // The arrows and Home step the parameters of a pattern that has them (the centre square's level and
 // size); screen 0 says what is shown now. Elsewhere they do nothing.
 void CFrame::OnKeyDown(WPARAM virtualKey, LPARAM) {
+    if (virtualKey == VK_F1) {
+        ToggleOverlay();
+        return;
+    }
+    // Keys with a character come again as WM_CHAR, and Shift or Ctrl alone do nothing.
+    if (virtualKey != VK_UP && virtualKey != VK_DOWN && virtualKey != VK_LEFT && virtualKey != VK_RIGHT &&
+        virtualKey != VK_HOME)
+        return;
+    HideOverlay();
     const PatternEntry* shown = FindPattern(content.mode);
     if (shown == nullptr || shown->steps == nullptr)
         return;
@@ -123,6 +152,48 @@ void CFrame::OnKeyDown(WPARAM virtualKey, LPARAM) {
         return;
     next.label = shown->steps->label(next.params);
     ApplyLabelled(next, false);
+}
+
+void CFrame::ToggleOverlay() {
+    ScreenContent next = content;
+    next.overlay = !next.overlay;
+    ApplyContent(next, false);
+}
+
+void CFrame::HideOverlay() {
+    if (content.overlay)
+        ToggleOverlay();
+}
+
+void CFrame::StartWith(PatternMode mode) {
+    content = {mode, StandardParams(mode), std::string(), false};
+    const int position = CyclePosition(mode);
+    if (position >= 0)
+        patternIndex = position;
+}
+
+void CFrame::OnTimer(UINT_PTR id) {
+    switch (id) {
+    case labelTimer: {
+        ::KillTimer(handle, labelTimer);
+        ScreenContent next = content;
+        next.label.clear();
+        ApplyContent(next, false);
+        break;
+    }
+    case layoutCheckTimer:
+        OnLayoutCheck();
+        break;
+    case settleTimer:
+        OnSettled();
+        break;
+    case runTimer:
+        OnRunTimer();
+        break;
+    case pointerTimer:
+        HidePointer();
+        break;
+    }
 }
 
 void CFrame::ApplyLabelled(const ScreenContent& next, bool redraw) {
@@ -161,7 +232,7 @@ void CFrame::ApplyPattern(PatternMode mode) {
     // Any pattern change makes the parameters standard again, and the label goes with them; the
     // pattern is drawn again even where it is shown already.
     ::KillTimer(handle, labelTimer);
-    ApplyContent({mode, StandardParams(mode), std::string()}, true);
+    ApplyContent({mode, StandardParams(mode), std::string(), content.overlay}, true);
 }
 
 void CFrame::FocusFirstScreen() {

@@ -13,10 +13,11 @@
 
 class CPatternWindow;
 
-// The controller: a hidden window of its own, one pattern window per screen, and the position in the
-// pattern cycle. Keys and clicks of every pattern window come here; quitting goes through the notifier.
-// It follows the monitors while it runs (window i always covers screen i as the screens are now) and
-// keeps the displays awake.
+// The controller: a hidden window of its own, one pattern window per screen (or per chosen screen), and
+// the position in the pattern cycle. Keys, clicks and mouse moves of every pattern window come here, and
+// its timers: the label's, the timed run's and the pointer's; quitting goes through the notifier. It
+// follows the monitors while it runs (window i always covers the i-th covered screen as the screens
+// are now) and keeps the displays awake.
 class CFrame : public CWindow, public CQuitListener, public CPatternInput {
   public:
     explicit CFrame(HINSTANCE instance);
@@ -32,6 +33,8 @@ class CFrame : public CWindow, public CQuitListener, public CPatternInput {
     void OnLButtonDown() override;
     void OnRButtonDown() override;
     void OnKeyDown(WPARAM virtualKey, LPARAM lParam) override;
+    void OnMouseMove() override;
+    bool PointerHidden() const override;
     void Quit();
 
     void NextPattern();
@@ -43,12 +46,21 @@ class CFrame : public CWindow, public CQuitListener, public CPatternInput {
     void ApplyContent(const ScreenContent& next, bool redraw);
     void FocusFirstScreen();
     void CreateScreenWindows();
-    // Makes the pattern windows cover exactly these screens: windows whose screen is still there stay
-    // untouched, others move to the new screens, missing ones are made and the surplus destroyed.
-    // Every window shows the current pattern for its size, and the focus returns to screen 0.
+    // Makes the pattern windows cover exactly these screens (the chosen ones among them): windows whose
+    // screen is still there stay untouched, others move to the new screens, missing ones are made and
+    // the surplus destroyed. Every window shows the current pattern for its size, and the focus returns
+    // to screen 0.
     void ReconcileScreens(const std::vector<RECT>& screens);
     // The rectangles the pattern windows cover now, in screen order.
     std::vector<RECT> CoveredScreens() const;
+
+    // Before Create: the screens start with this pattern (and the cycle goes on from it where it is one).
+    void StartWith(PatternMode mode);
+    // The timed run: every pattern of the table in turn, from the entry `first` on, each for `seconds`,
+    // its name on screen 0 for a moment at each step; round and round until stopped.
+    void StartTimedRun(int seconds, size_t first);
+    void StopTimedRun();
+    bool Running() const { return running; }
 
     void OnPreQuit(CQuitNotifier* notifier, int code) override;
     void OnQuit(CQuitNotifier* notifier, int code) override;
@@ -61,6 +73,12 @@ class CFrame : public CWindow, public CQuitListener, public CPatternInput {
 
     // How long the label of a patch step stays on screen 0 (ms).
     static const UINT labelPeriod = 2000;
+    // After this long without a movement the pointer hides over the pattern windows (ms).
+    static const UINT pointerDelay = 3000;
+    // The period of a timed run that A starts (s); the command line may set another.
+    int runSeconds;
+    // Which screens to cover, numbered from 1 in the order the screens are discovered; empty: all.
+    std::vector<int> chosenScreens;
 
     // Where the frame learns which screens exist now, and how it finds SetThreadExecutionState: the
     // system's answers by default; tests choose their own before Create.
@@ -77,13 +95,26 @@ class CFrame : public CWindow, public CQuitListener, public CPatternInput {
     LRESULT OnCreate();
     void OnDisplayChange();
     void OnTimer(UINT_PTR id);
+    void OnLayoutCheck();
+    void OnSettled();
     void WaitForSettledScreens(const std::vector<RECT>& screens);
+    void OnRunTimer();
+    void ShowRunStep();
+    void HidePointer();
+    // F1, H and ?: the help overlay on or off. Any other key or click takes it away first.
+    void ToggleOverlay();
+    void HideOverlay();
     // Applies content whose label screen 0 shows for a moment (labelPeriod).
     void ApplyLabelled(const ScreenContent& next, bool redraw);
 
-    enum : UINT_PTR { layoutCheckTimer = 1, settleTimer = 2, labelTimer = 3 };
+    enum : UINT_PTR { layoutCheckTimer = 1, settleTimer = 2, labelTimer = 3, runTimer = 4, pointerTimer = 5 };
     std::unique_ptr<CKeepAwake> keepAwake;
     std::vector<RECT> settlingScreens; // the layout last seen while waiting for it to stand still
     bool settling;
-    bool remakeSurfaces; // a WM_DISPLAYCHANGE came: the display's format may be new too
+    bool remakeSurfaces;               // a WM_DISPLAYCHANGE came: the display's format may be new too
+    std::vector<RECT> followedScreens; // every screen as the layout was last followed, chosen or not
+    bool running;
+    size_t runEntry; // the pattern table's entry the timed run shows
+    bool pointerHidden;
+    POINT lastPointer;
 };

@@ -10,6 +10,10 @@ class CPatternInput {
     virtual void OnRButtonDown() = 0;
     // Keys without a character (the arrows, Home): WM_KEYDOWN's virtual-key code and flags.
     virtual void OnKeyDown(WPARAM virtualKey, LPARAM lParam) = 0;
+    // The mouse moved over the window (or the system says so: the owner compares positions).
+    virtual void OnMouseMove() = 0;
+    // Whether the pointer is hidden over the pattern windows now.
+    virtual bool PointerHidden() const = 0;
 
   protected:
     ~CPatternInput() = default;

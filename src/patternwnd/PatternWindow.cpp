@@ -2,6 +2,7 @@
 #include "DrawPatternMode.h"
 #include "GdiObject.h"
 #include "GdiSelect.h"
+#include "HelpText.h"
 #include <algorithm>
 
 const char* const CPatternWindow::className = "calibration pattern wndclass";
@@ -9,7 +10,8 @@ const char* const CPatternWindow::className = "calibration pattern wndclass";
 CPatternWindow::CPatternWindow(CPatternInput* owner, HINSTANCE instance, int screenIndex,
                                const RECT& screenRect)
     : CWindow(instance), owner(owner), canvas(nullptr), screenRect(screenRect), screenIndex(screenIndex),
-      mode(patternNone), params(standardPatch) {
+      screenNumber(screenIndex + 1), screenCount(1), mode(patternNone), params(standardPatch),
+      overlay(false) {
     classInfo.lpszClassName = className;
 }
 
@@ -76,8 +78,9 @@ void CPatternWindow::RemakeSurface() {
 void CPatternWindow::SetContent(const ScreenContent& content, bool redraw) {
     const std::string newLabel = screenIndex == 0 ? content.label : std::string();
     const bool draw = redraw || content.mode != mode || content.params != params;
-    const bool paint = newLabel != label;
+    const bool paint = newLabel != label || content.overlay != overlay;
     label = newLabel;
+    overlay = content.overlay;
     params = content.params;
     if (draw) {
         SetMode(content.mode); // draws and paints, label and all
@@ -132,6 +135,11 @@ LRESULT CPatternWindow::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_KEYDOWN:
         owner->OnKeyDown(wParam, lParam);
         return 0;
+    case WM_MOUSEMOVE:
+        owner->OnMouseMove();
+        return 0;
+    case WM_SETCURSOR:
+        return OnSetCursor(wParam, lParam);
     case WM_QUERYNEWPALETTE:
     case WM_PALETTECHANGED:
         return OnPaletteMessage(msg, wParam);
@@ -165,6 +173,8 @@ void CPatternWindow::OnPaint() {
         canvas->PaintTo(paint);
     if (!label.empty())
         PaintLabel(paint.hdc);
+    if (overlay)
+        PaintOverlay(paint.hdc);
     ::EndPaint(handle, &paint);
 }
 
@@ -186,6 +196,79 @@ void CPatternWindow::PaintLabel(HDC dc) {
     ::TextOutW(dc, fontHeight, h - 2 * fontHeight, text.c_str(), static_cast<int>(text.size()));
     ::SetBkMode(dc, previousMode);
     ::SetTextColor(dc, previousColor);
+}
+
+void CPatternWindow::PaintOverlay(HDC dc) {
+    std::vector<std::string> lines =
+        IdentityLines(screenNumber, screenCount, screenRect, DescribeScreen(screenRect));
+    if (screenIndex == 0) {
+        lines.push_back(std::string());
+        const std::vector<std::string> keys = KeyLines();
+        lines.insert(lines.end(), keys.begin(), keys.end());
+    }
+    const int w = screenRect.right - screenRect.left, h = screenRect.bottom - screenRect.top;
+    // Legible from a few steps away on any screen: the font grows with the screen.
+    const int fontHeight = std::max(12, std::min(w, h) / 40), pad = fontHeight;
+    LOGFONTA logFont = {};
+    logFont.lfHeight = -fontHeight;
+    logFont.lfWeight = FW_NORMAL;
+    logFont.lfCharSet = DEFAULT_CHARSET;
+    CFont font(::CreateFontIndirectA(&logFont));
+    CGdiSelect selectedFont(dc, font);
+    TEXTMETRICA metrics = {};
+    ::GetTextMetricsA(dc, &metrics);
+    auto width = [dc](const std::string& text) {
+        SIZE size = {};
+        ::GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+        return static_cast<int>(size.cx);
+    };
+    // Two columns where a line has a tab: the keys, then what they do.
+    int keyWidth = 0, textWidth = 0, plainWidth = 0;
+    for (const std::string& line : lines) {
+        const size_t tab = line.find('\t');
+        if (tab == std::string::npos) {
+            plainWidth = std::max(plainWidth, width(line));
+        } else {
+            keyWidth = std::max(keyWidth, width(line.substr(0, tab)));
+            textWidth = std::max(textWidth, width(line.substr(tab + 1)));
+        }
+    }
+    const int column = keyWidth > 0 ? keyWidth + fontHeight : 0;
+    const int boxWidth = 2 * pad + std::max(plainWidth, column + textWidth);
+    const int boxHeight = 2 * pad + static_cast<int>(lines.size()) * metrics.tmHeight;
+    const int left = (w - boxWidth) / 2, top = std::max(0, (h - boxHeight) / 2);
+    {
+        CBrush border(::CreateSolidBrush(RGB(160, 160, 160))), fill(::CreateSolidBrush(RGB(20, 20, 20)));
+        RECT box = {left, top, left + boxWidth, top + boxHeight};
+        ::FillRect(dc, &box, border);
+        ::InflateRect(&box, -2, -2);
+        ::FillRect(dc, &box, fill);
+    }
+    const COLORREF previousColor = ::SetTextColor(dc, RGB(235, 235, 235));
+    const int previousMode = ::SetBkMode(dc, TRANSPARENT);
+    int y = top + pad;
+    for (const std::string& line : lines) {
+        const size_t tab = line.find('\t');
+        if (tab == std::string::npos) {
+            ::TextOutA(dc, left + pad, y, line.c_str(), static_cast<int>(line.size()));
+        } else {
+            ::TextOutA(dc, left + pad, y, line.c_str(), static_cast<int>(tab));
+            ::TextOutA(dc, left + pad + column, y, line.c_str() + tab + 1,
+                       static_cast<int>(line.size() - tab - 1));
+        }
+        y += metrics.tmHeight;
+    }
+    ::SetBkMode(dc, previousMode);
+    ::SetTextColor(dc, previousColor);
+}
+
+LRESULT CPatternWindow::OnSetCursor(WPARAM wParam, LPARAM lParam) {
+    // Over a pattern the pointer hides after a while without movement: no arrow on the field looked at.
+    if (LOWORD(lParam) == HTCLIENT && owner->PointerHidden()) {
+        ::SetCursor(nullptr);
+        return TRUE;
+    }
+    return ::DefWindowProcA(handle, WM_SETCURSOR, wParam, lParam);
 }
 
 LRESULT CPatternWindow::OnPaletteMessage(UINT msg, WPARAM wParam) {

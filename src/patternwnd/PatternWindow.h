@@ -28,7 +28,7 @@ class CPatternWindow : public CWindow {
     void RemakeSurface();
     // Shows the content on this window's screen: the pattern is drawn again when it or its parameters
     // change or `redraw` asks for it; the label (the first screen's only) is shown over the pattern at
-    // the bottom left, never drawn into the canvas.
+    // the bottom left and the help overlay in a box in the centre, neither drawn into the canvas.
     void SetContent(const ScreenContent& content, bool redraw);
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
@@ -36,9 +36,13 @@ class CPatternWindow : public CWindow {
     std::unique_ptr<CCanvas> canvas; // made on WM_CREATE
     RECT screenRect;
     int screenIndex;
+    // Which screen of how many this is, as the help overlay says it (the frame may cover only some).
+    int screenNumber;
+    int screenCount;
     PatternMode mode;
     PatternParams params;
     std::string label;
+    bool overlay;
 
   private:
     LRESULT OnCreate();
@@ -48,4 +52,7 @@ class CPatternWindow : public CWindow {
     LRESULT OnSysCommand(WPARAM wParam, LPARAM lParam);
     void Redraw();
     void PaintLabel(HDC dc);
+    // The screen's identity, and on the first screen every key, in a dark box over the pattern.
+    void PaintOverlay(HDC dc);
+    LRESULT OnSetCursor(WPARAM wParam, LPARAM lParam);
 };

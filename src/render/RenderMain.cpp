@@ -60,8 +60,9 @@ const PatternEntry* ParseParams(const std::string& mode, PatternParams& params) 
 } // namespace
 
 int main(int argc, char** argv) {
-    const std::string modes = Modes() + ", or 11:LEVEL:PERCENT for a patch (LEVEL 0 to 255, PERCENT 1, 2, "
-                                        "5, 10, 18, 25 or 100), or uniformity:LEVEL:N for a grid (N 3, 5 or 9)";
+    const std::string modes = Modes() +
+                              ", or 11:LEVEL:PERCENT for a patch (LEVEL 0 to 255, PERCENT 1, 2, "
+                              "5, 10, 18, 25 or 100), or uniformity:LEVEL:N for a grid (N 3, 5 or 9)";
     if (argc != 6)
         return Fail("usage: tessaryn-render MODE WIDTH HEIGHT BPP OUT.bmp (MODE " + modes + "; BPP 8 or 32)");
     int width = 0, height = 0, bits = 0;

@@ -13,7 +13,8 @@ template <class Function> Function As(FARPROC proc) {
 } // namespace
 
 CMonitorFunctions::CMonitorFunctions(ProcLookup lookup)
-    : found(false), getSystemMetrics(nullptr), enumDisplayMonitors(nullptr), getMonitorInfo(nullptr) {
+    : found(false), getSystemMetrics(nullptr), enumDisplayMonitors(nullptr), getMonitorInfo(nullptr),
+      monitorFromRect(nullptr) {
     const char* const names[7] = {"GetSystemMetrics",   "MonitorFromWindow",   "MonitorFromRect",
                                   "MonitorFromPoint",   "EnumDisplayMonitors", "GetMonitorInfoA",
                                   "EnumDisplayDevicesA"};
@@ -29,6 +30,7 @@ CMonitorFunctions::CMonitorFunctions(ProcLookup lookup)
         getSystemMetrics = As<int(WINAPI*)(int)>(procs[0]);
         enumDisplayMonitors = As<BOOL(WINAPI*)(HDC, LPCRECT, MONITORENUMPROC, LPARAM)>(procs[4]);
         getMonitorInfo = As<BOOL(WINAPI*)(HMONITOR, LPMONITORINFO)>(procs[5]);
+        monitorFromRect = As<HMONITOR(WINAPI*)(LPCRECT, DWORD)>(procs[2]);
     }
 }
 
@@ -58,6 +60,10 @@ BOOL CMonitorFunctions::GetMonitorInfoA(HMONITOR monitor, LPMONITORINFO info) co
     if (info->cbSize >= sizeof(MONITORINFOEXA))
         std::strcpy(reinterpret_cast<MONITORINFOEXA*>(info)->szDevice, "DISPLAY");
     return TRUE;
+}
+
+HMONITOR CMonitorFunctions::MonitorFromRect(LPCRECT rect, DWORD flags) const {
+    return found ? monitorFromRect(rect, flags) : primaryPseudoMonitor;
 }
 
 FARPROC CMonitorFunctions::LookUpInUser32(const char* name) {

@@ -12,6 +12,7 @@ class CMonitorFunctions {
     int GetSystemMetrics(int index) const;
     BOOL EnumDisplayMonitors(HDC dc, LPCRECT clip, MONITORENUMPROC callback, LPARAM data) const;
     BOOL GetMonitorInfoA(HMONITOR monitor, LPMONITORINFO info) const;
+    HMONITOR MonitorFromRect(LPCRECT rect, DWORD flags) const;
     bool Found() const { return found; }
 
     // The process's own, looked up in USER32 on first use.
@@ -26,4 +27,5 @@ class CMonitorFunctions {
     int(WINAPI* getSystemMetrics)(int);
     BOOL(WINAPI* enumDisplayMonitors)(HDC, LPCRECT, MONITORENUMPROC, LPARAM);
     BOOL(WINAPI* getMonitorInfo)(HMONITOR, LPMONITORINFO);
+    HMONITOR(WINAPI* monitorFromRect)(LPCRECT, DWORD);
 };

@@ -137,6 +137,40 @@ TEST_F(FollowScreensTest, EveryChangeOfTheScreensLeavesOneWindowOnEachShowingThe
     }
 }
 
+TEST_F(FollowScreensTest, OnlyTheChosenScreensThatExistAreCoveredAndAStillLayoutIsLeftAlone) {
+    frame->chosenScreens = {2, 3}; // as the command line sets it before Create
+    frame->ReconcileScreens(screens);
+    const struct {
+        std::vector<RECT> all, covered;
+        std::vector<int> numbers;
+    } steps[] = {{{A, B}, {B}, {2}}, {{A, C, D}, {C, D}, {2, 3}}, {{A}, {}, {}}, {{D, A2}, {A2}, {2}}};
+    for (const auto& step : steps) {
+        screens = step.all;
+        const DWORD start = ::GetTickCount();
+        while (::GetTickCount() - start < 3000 && !SameScreens(frame->CoveredScreens(), step.covered)) {
+            PumpMessages();
+            ::Sleep(10);
+        }
+        ASSERT_TRUE(SameScreens(frame->CoveredScreens(), step.covered)) << step.all.size() << " screens";
+        EXPECT_EQ(ThreadWindows(CPatternWindow::className).size(), step.covered.size());
+        for (size_t i = 0; i < step.covered.size(); ++i) {
+            EXPECT_EQ(frame->windows[i]->screenNumber, step.numbers[i]);
+            EXPECT_EQ(frame->windows[i]->screenCount, static_cast<int>(step.all.size()));
+        }
+    }
+    // The frame covers less than the whole layout; while that stands still nothing happens, and the
+    // focus stays where the user put it.
+    TestWindow elsewhere("tessaryn test desktop window");
+    ASSERT_TRUE(elsewhere.CreateAt(900, 0, 50, 50));
+    ::SetFocus(elsewhere.handle);
+    const DWORD start = ::GetTickCount();
+    while (::GetTickCount() - start < 2500) {
+        PumpMessages();
+        ::Sleep(10);
+    }
+    EXPECT_EQ(::GetFocus(), elsewhere.handle);
+}
+
 TEST_F(FollowScreensTest, AChangeIsFollowedWithinAboutASecondWithoutBeingTold) {
     screens = {B, C, D};
     const DWORD took = PumpUntilFollowed(4000);

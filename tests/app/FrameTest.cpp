@@ -1,5 +1,5 @@
 #include "CentreSquareRect.h"
-#include "Frame.h"
+#include "FrameFixture.h"
 #include "GdiCount.h"
 #include "OurWindows.h"
 #include "PatternWindow.h"
@@ -10,44 +10,6 @@
 #include <memory>
 
 namespace {
-
-// A real frame on the bench's screens: its hidden window and one pattern window per monitor.
-class FrameTest : public testing::Test {
-  protected:
-    void SetUp() override {
-        frame.reset(new CFrame(::GetModuleHandleA(nullptr)));
-        frame->RegsiterClass();
-        ASSERT_TRUE(frame->Create());
-        PumpMessages();
-        DropQuitMessages();
-    }
-    void TearDown() override {
-        frame.reset();
-        DropQuitMessages();
-        UnregisterProgramClasses();
-    }
-
-    void ExpectEveryScreenShows(PatternMode mode) {
-        for (auto& window : frame->windows)
-            EXPECT_EQ(window->mode, mode) << "screen " << window->screenIndex;
-        EXPECT_EQ(::GetFocus(), frame->windows[0]->handle) << "the focus is not on screen 0";
-    }
-
-    void Type(char ch, LPARAM lParam = 1) {
-        frame->windows.back()->Send(WM_CHAR, static_cast<BYTE>(ch), lParam);
-    }
-
-    void Press(WPARAM key, bool shift = false) {
-        BYTE keys[256] = {};
-        keys[VK_SHIFT] = shift ? 0x80 : 0;
-        ::SetKeyboardState(keys);
-        frame->windows.back()->Send(WM_KEYDOWN, key, 1);
-        keys[VK_SHIFT] = 0;
-        ::SetKeyboardState(keys);
-    }
-
-    std::unique_ptr<CFrame> frame;
-};
 
 TEST_F(FrameTest, StartsWithTheRampChartOnEveryMonitorAndAHiddenTitledWindow) {
     ASSERT_EQ(static_cast<int>(frame->windows.size()), ::GetSystemMetrics(SM_CMONITORS));
@@ -101,7 +63,7 @@ TEST_F(FrameTest, DigitKeysChooseThePatternAndOtherKeysDoNothing) {
         SCOPED_TRACE(testing::Message() << "key " << k.key);
         ExpectEveryScreenShows(k.mode);
     }
-    const int others[] = {'a', 'Z', '\r', '\t', '\b', '/', ':', 0xB1, 0xA0, 0x9B, 0xFF};
+    const int others[] = {'b', 'Z', '\r', '\t', '\b', '/', ':', 0xB1, 0xA0, 0x9B, 0xFF};
     for (int ch : others) {
         Type(static_cast<char>(ch));
         SCOPED_TRACE(testing::Message() << "character " << ch);

@@ -118,7 +118,7 @@ TEST_F(SurfaceTest, RowWorkWritesExactlyItsPixelsClippedToTheSurface) {
         SCOPED_TRACE(indexed ? "palette indices" : "true colours");
         CCanvas canvas(window.handle);
         canvas.readPaletteDisplay = indexed ? [](HWND) { return true; } : [](HWND) { return false; };
-        ASSERT_TRUE(canvas.Create(13, 9)); // odd sizes: rows padded on the 8-bit surface
+        ASSERT_TRUE(canvas.Create(13, 9));         // odd sizes: rows padded on the 8-bit surface
         const UINT32 white = canvas.PixelAt(5, 5); // as GDI wrote it
         canvas.Fill(RGB(0, 0, 0));
         ASSERT_NE(canvas.PixelAt(5, 5), white);

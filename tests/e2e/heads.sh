@@ -40,11 +40,12 @@ summary() {
 
 # --- Driving the real program like an operator. Needs $loader, $program, $render and $dir set. ---
 
-# start_program: starts Tessaryn and waits until a window is visible on every head.
+# start_program [ARGS...]: starts Tessaryn with these arguments and waits until a window is visible on
+# every head ($want of them if set).
 start_program() {
-    "$loader" "$program" </dev/null >>"$dir/program.log" 2>&1 &
+    "$loader" "$program" "$@" </dev/null >>"$dir/program.log" 2>&1 &
     pid=$!
-    local want=${#geometry[@]}
+    local want=${want:-${#geometry[@]}}
     for _ in $(seq 150); do
         [ "$(visible_windows | wc -l)" -ge "$want" ] && return 0
         sleep 0.2
@@ -137,12 +138,13 @@ click() {
 # focus_on_screen0: the keyboard focus is on the window of the first head.
 focus_on_screen0() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$(window_at "${geometry[0]}")" ]; }
 
-# ends_with_zero: the program ends by itself within ten seconds, with exit code 0 and no window left.
+# ends_with_zero [CODE]: the program ends by itself within ten seconds, with exit code 0 (or CODE) and no
+# window left.
 ends_with_zero() {
     for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
     if kill -0 "$pid" 2>/dev/null; then kill "$pid"; wait "$pid"; return 1; fi
     wait "$pid"
     local status=$?
-    [ $status -eq 0 ] || { echo "exit code $status" >&2; return 1; }
+    [ $status -eq "${1:-0}" ] || { echo "exit code $status" >&2; return 1; }
     [ -z "$(visible_windows)" ]
 }

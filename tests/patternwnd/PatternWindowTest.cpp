@@ -15,9 +15,12 @@ struct RecordedInput : CPatternInput {
     void OnLButtonDown() override { ++left; }
     void OnRButtonDown() override { ++right; }
     void OnKeyDown(WPARAM key, LPARAM lParam) override { keys.push_back({key, lParam}); }
+    void OnMouseMove() override { ++moves; }
+    bool PointerHidden() const override { return hidden; }
 
     std::vector<std::pair<WPARAM, LPARAM>> chars, keys;
-    int left = 0, right = 0;
+    int left = 0, right = 0, moves = 0;
+    bool hidden = false;
 };
 
 // One pattern window on a 320 x 240 "screen" at (100, 50); its input goes to a recorder.

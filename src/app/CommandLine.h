@@ -1,0 +1,20 @@
+#pragma once
+#include "PatternMode.h"
+#include <string>
+#include <vector>
+
+// What the command line asks for, in the Windows manner: /option value, options in any case, -option
+// alike. Anything it does not know is an error, and the program then shows nothing.
+struct CommandLine {
+    std::string error;                 // what is wrong, for the operator; empty when the line is good
+    bool help = false;                 // /?: only the usage is shown
+    PatternMode pattern = patternNone; // /pattern KEY: the pattern to start with
+    std::vector<int> screens;          // /screens LIST: the screens to cover, from 1; empty: all
+    int autoSeconds = 0;               // /auto SECONDS: a timed run from the start; 0: none
+};
+
+CommandLine ParseCommandLine(const std::string& line);
+// The options and what they do, for the message box.
+std::string Usage();
+// The error for chosen screens of which none exists among `count`; empty when one exists.
+std::string CheckScreens(const std::vector<int>& screens, int count);

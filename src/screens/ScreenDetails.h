@@ -1,0 +1,15 @@
+#pragma once
+#include "MonitorFunctions.h"
+#include <windows.h>
+
+// What a screen's monitor runs at now, as the display's current settings say: bits per pixel and
+// refresh rate in Hz (0 where the system gives none), and whether it is the primary monitor.
+struct ScreenDetails {
+    int bitsPerPixel;
+    int refreshRate;
+    bool primary;
+};
+
+// The details of the monitor that holds most of this rectangle.
+ScreenDetails DescribeScreen(const RECT& rect,
+                             const CMonitorFunctions& functions = CMonitorFunctions::Process());

@@ -1,0 +1,243 @@
+#include "App.h"
+#include "CommandLine.h"
+#include "DiscoverScreens.h"
+#include "FrameFixture.h"
+#include "HelpText.h"
+#include "PatternTable.h"
+#include "Pixels.h"
+#include <set>
+
+namespace {
+
+void PumpFor(DWORD ms) {
+    const DWORD start = ::GetTickCount();
+    while (::GetTickCount() - start < ms) {
+        PumpMessages();
+        ::Sleep(10);
+    }
+}
+
+TEST_F(FrameTest, F1HAndQuestionMarkToggleTheHelpOverThePatternAndAnyOtherKeyTakesItAwayAndActs) {
+    Type('3');
+    auto overlays = [&] {
+        int up = 0;
+        for (auto& window : frame->windows) {
+            up += window->overlay;
+            // Painted over the pattern, never into it: the canvas is the pattern, the screen the box.
+            const int w = window->canvas->width, h = window->canvas->height;
+            const Pixels canvas = ReadPixels(window->canvas->memDC, w / 2, h / 2, 1, 1);
+            const Pixels screen = ReadWindow(window->handle);
+            EXPECT_EQ(canvas.At(0, 0), Gray(255 * 8 / 16)) << "the step bands' middle cell";
+            EXPECT_EQ(screen.At(w / 2, h / 2) != canvas.At(0, 0), window->overlay);
+            EXPECT_EQ(screen.At(2, 2), ReadPixels(window->canvas->memDC, 2, 2, 1, 1).At(0, 0));
+        }
+        return up;
+    };
+    const int n = static_cast<int>(frame->windows.size());
+    Press(VK_F1);
+    EXPECT_EQ(overlays(), n);
+    Press(VK_F1);
+    EXPECT_EQ(overlays(), 0);
+    Type('h');
+    EXPECT_EQ(overlays(), n);
+    Type('?');
+    EXPECT_EQ(overlays(), 0);
+    Press(VK_SHIFT); // on the way to a '?': nothing happens yet
+    Type('H');
+    Press(VK_SHIFT);
+    EXPECT_EQ(overlays(), n);
+    Type('1'); // takes the help away and shows its pattern
+    ExpectEveryScreenShows(patternLevelRampChart);
+    for (auto& window : frame->windows)
+        EXPECT_FALSE(window->overlay);
+    Press(VK_F1);
+    frame->windows[0]->Send(WM_LBUTTONDOWN, MK_LBUTTON, 0);
+    ExpectEveryScreenShows(patternGrayRingChart);
+    EXPECT_FALSE(frame->content.overlay);
+}
+
+TEST_F(FrameTest, TheTimedRunStepsThroughTheTableShowingEachNameAndAOrAPatternKeyStopsIt) {
+    frame->StartTimedRun(1, 0);
+    for (size_t step = 0; step < 3; ++step) {
+        SCOPED_TRACE(testing::Message() << "step " << step);
+        ExpectEveryScreenShows(patternTable[step].mode);
+        EXPECT_EQ(frame->windows[0]->label, patternTable[step].name);
+        PumpFor(1100);
+    }
+    ExpectEveryScreenShows(patternTable[3].mode);
+    EXPECT_EQ(frame->patternIndex, 3) << "a click goes on from the last chart shown";
+    Type('A');
+    EXPECT_FALSE(frame->Running());
+    PumpFor(1200);
+    ExpectEveryScreenShows(patternTable[3].mode);
+
+    frame->StartTimedRun(1, patternCount - 1); // round to the start
+    PumpFor(1100);
+    ExpectEveryScreenShows(patternTable[0].mode);
+    Type('7');
+    EXPECT_FALSE(frame->Running());
+    ExpectEveryScreenShows(patternBlueField);
+    PumpFor(1200);
+    ExpectEveryScreenShows(patternBlueField);
+    EXPECT_FALSE(DropQuitMessages());
+}
+
+TEST_F(FrameTest, ThePointerHidesAfterThreeStillSecondsOverAPatternAndShowsAgainOnMovement) {
+    const RECT& r = frame->windows[0]->screenRect;
+    auto pointer = [] {
+        CURSORINFO info = {};
+        info.cbSize = sizeof info;
+        ::GetCursorInfo(&info);
+        return (info.flags & CURSOR_SHOWING) != 0 ? info.hCursor : nullptr;
+    };
+    ::SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    PumpFor(2500);
+    EXPECT_EQ(pointer(), ::LoadCursorA(nullptr, IDC_ARROW)) << "hidden too early";
+    PumpFor(1000);
+    EXPECT_TRUE(frame->PointerHidden());
+    EXPECT_EQ(pointer(), nullptr);
+    frame->windows[0]->Send(WM_LBUTTONDOWN, MK_LBUTTON, 0); // clicks work hidden or not
+    ExpectEveryScreenShows(patternGrayRingChart);
+    ::SetCursorPos((r.left + r.right) / 2 + 5, (r.top + r.bottom) / 2);
+    PumpFor(200);
+    EXPECT_FALSE(frame->PointerHidden());
+    EXPECT_EQ(pointer(), ::LoadCursorA(nullptr, IDC_ARROW));
+}
+
+TEST(HelpText, EveryKeyOfThePatternTableAndWhichScreenThisIs) {
+    const std::vector<std::string> lines = KeyLines();
+    std::set<char> keys;
+    for (size_t i = 0; i < patternCount; ++i) {
+        keys.insert(patternTable[i].key);
+        const std::string name = patternTable[i].name;
+        int found = 0;
+        for (const std::string& line : lines)
+            found +=
+                line.find(name) != std::string::npos && line[0] == patternTable[i].key && line[1] == '\t';
+        EXPECT_EQ(found, 1) << name;
+    }
+    EXPECT_EQ(lines.size(), keys.size() + 7) << "a line a key, then arrows, Home, A, click, help and quit";
+
+    const struct {
+        int number, count;
+        RECT rect;
+        ScreenDetails details;
+        std::vector<std::string> expected;
+    } screens[] = {
+        {1,
+         2,
+         {0, 0, 1920, 1080},
+         {32, 60, true},
+         {"Screen 1 of 2, primary", "1920 x 1080 at 0, 0", "32 bits per pixel, 60 Hz"}},
+        {3,
+         3,
+         {-1080, -200, 0, 1720},
+         {16, 0, false},
+         {"Screen 3 of 3", "1080 x 1920 at -1080, -200", "16 bits per pixel, refresh rate unknown"}},
+        {1,
+         1,
+         {0, 0, 7680, 4320},
+         {0, 144, true},
+         {"Screen 1 of 1, primary", "7680 x 4320 at 0, 0", "colour depth unknown, 144 Hz"}}};
+    for (const auto& s : screens)
+        EXPECT_EQ(IdentityLines(s.number, s.count, s.rect, s.details), s.expected);
+
+    // On the bench: the display's own depth and rate, and screen 0 is the primary.
+    for (const RECT& rect : DiscoverScreens()) {
+        const ScreenDetails details = DescribeScreen(rect);
+        HDC screen = ::GetDC(nullptr);
+        EXPECT_EQ(details.bitsPerPixel, ::GetDeviceCaps(screen, BITSPIXEL));
+        ::ReleaseDC(nullptr, screen);
+        EXPECT_GT(details.refreshRate, 0);
+        EXPECT_EQ(details.primary, rect.left == 0 && rect.top == 0);
+    }
+}
+
+TEST(CommandLine, GoodLinesAndBadOnesEachNamingItsFault) {
+    const struct {
+        const char* line;
+        PatternMode pattern;
+        std::vector<int> screens;
+        int seconds;
+        bool help;
+    } good[] = {{"", patternNone, {}, 0, false},
+                {"/pattern 3", patternGrayStepBands, {}, 0, false},
+                {"  -PATTERN g  ", patternGammaChart, {}, 0, false},
+                {"/screens 2,3 /Pattern 8", patternWhiteField, {2, 3}, 0, false},
+                {"/screens \"1,1\" /auto 86400", patternNone, {1}, 86400, false},
+                {"/AUTO 1 -screens 64", patternNone, {64}, 1, false},
+                {"/?", patternNone, {}, 0, true}};
+    for (const auto& c : good) {
+        const CommandLine result = ParseCommandLine(c.line);
+        SCOPED_TRACE(c.line);
+        EXPECT_EQ(result.error, "");
+        EXPECT_EQ(result.pattern, c.pattern);
+        EXPECT_EQ(result.screens, c.screens);
+        EXPECT_EQ(result.autoSeconds, c.seconds);
+        EXPECT_EQ(result.help, c.help);
+    }
+    const struct {
+        const char* line;
+        const char* fault;
+    } bad[] = {{"/bogus", "Unknown option /bogus"},
+               {"pattern 3", "\"pattern\" is not an option"},
+               {"/pattern", "/pattern needs a value"},
+               {"/pattern 33", "\"33\" after /pattern is not a pattern key"},
+               {"/pattern x", "\"x\" after /pattern is not a pattern key"},
+               {"/screens 0", "\"0\" after /screens is not a list"},
+               {"/screens 2,", "\"2,\" after /screens is not a list"},
+               {"/screens two", "\"two\" after /screens is not a list"},
+               {"/auto 0", "\"0\" after /auto is not a period of 1 to 86400"},
+               {"/auto 86401", "\"86401\" after /auto is not a period"},
+               {"/auto -5", "\"-5\" after /auto is not a period"},
+               {"/pattern 1 /pattern 2", "/pattern is given twice"},
+               {"/screens 1 /auto 5 extra", "\"extra\" is not an option"}};
+    for (const auto& c : bad) {
+        const CommandLine result = ParseCommandLine(c.line);
+        EXPECT_EQ(result.error.find(c.fault), 0u) << c.line << ": " << result.error;
+        EXPECT_EQ(result.pattern, patternNone) << c.line << ": nothing of a bad line is used";
+        EXPECT_TRUE(result.screens.empty()) << c.line;
+    }
+    EXPECT_EQ(CheckScreens({2, 5}, 2), "");
+    EXPECT_EQ(CheckScreens({3, 5}, 2), "There is no screen 3, 5: this PC has 2 screens.");
+}
+
+struct Box {
+    int shown = 0;
+    std::string text;
+    UINT style = 0;
+} box;
+
+int WINAPI RecordBox(HWND, LPCSTR text, LPCSTR, UINT style) {
+    ++box.shown;
+    box.text = text;
+    box.style = style;
+    return IDOK;
+}
+
+TEST(CommandLineRun, ABadLineOrHelpShowsOneBoxAndNoPatternAndEndsWithItsCode) {
+    const struct {
+        const char* line;
+        int code;
+        const char* fault;
+        UINT icon;
+    } runs[] = {{"/bogus", 1, "Unknown option /bogus.", MB_ICONERROR},
+                {"/screens 3", 1, "There is no screen 3: this PC has 2 screens.", MB_ICONERROR},
+                {"/auto 0", 1, "\"0\" after /auto", MB_ICONERROR},
+                {"/?", 0, "Usage: tessaryn.exe", MB_ICONINFORMATION}};
+    for (const auto& run : runs) {
+        SCOPED_TRACE(run.line);
+        box = Box();
+        CApp app(::GetModuleHandleA(nullptr));
+        app.showBox = &RecordBox;
+        EXPECT_EQ(app.Run(SW_SHOWNORMAL, run.line), run.code);
+        EXPECT_EQ(box.shown, 1);
+        EXPECT_EQ(box.text.find(run.fault), 0u) << box.text;
+        EXPECT_NE(box.text.find("/screens LIST"), std::string::npos) << "the usage follows";
+        EXPECT_EQ(box.style, run.icon);
+        EXPECT_TRUE(ThreadWindows(CPatternWindow::className).empty());
+        UnregisterProgramClasses();
+    }
+}
+
+} // namespace
