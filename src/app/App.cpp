@@ -3,8 +3,9 @@
 #include "DiscoverScreens.h"
 #include "Frame.h"
 #include "PatternTable.h"
+#include <stdexcept>
 
-CApp::CApp(HINSTANCE instance) : CAppBase(instance), frame(nullptr), showBox(&::MessageBoxA) {}
+CApp::CApp(HINSTANCE instance) : CAppBase(instance), showBox(&::MessageBoxA) {}
 
 CApp::~CApp() {}
 
@@ -22,7 +23,7 @@ bool CApp::Init(int, const char* commandLine) {
         return true;
     }
     try {
-        frame = new CFrame(instance);
+        frame.reset(new CFrame(instance));
         frame->chosenScreens = options.screens;
         if (options.pattern != patternNone)
             frame->StartWith(options.pattern);
@@ -31,10 +32,11 @@ bool CApp::Init(int, const char* commandLine) {
             Exit();
             return false;
         }
+        if (options.remote && !frame->StartRemote(options.protocol, options.target))
+            throw std::runtime_error("The network cannot be used: Winsock does not start.");
     } catch (...) {
         // Whatever stopped the start-up, no window of ours stays on screen over the report.
-        delete frame;
-        frame = nullptr;
+        frame.reset();
         throw;
     }
     frame->Show(SW_HIDE);
@@ -47,7 +49,6 @@ bool CApp::Init(int, const char* commandLine) {
 }
 
 bool CApp::Exit() {
-    delete frame;
-    frame = nullptr;
+    frame.reset();
     return true;
 }

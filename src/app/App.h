@@ -1,7 +1,7 @@
 #pragma once
 #include "AppBase.h"
-
-class CFrame;
+#include "Frame.h"
+#include <memory>
 
 // Tessaryn's application: Init reads the command line and makes the main frame (and with it a pattern
 // window on every screen, or on the chosen ones), Exit deletes it. The frame's window itself stays
@@ -14,7 +14,7 @@ class CApp : public CAppBase {
     bool Init(int showCommand, const char* commandLine) override;
     bool Exit() override;
 
-    CFrame* frame;
+    std::unique_ptr<CFrame> frame;
     // How the command line is answered: the system's message box; tests record it instead.
     int(WINAPI* showBox)(HWND owner, LPCSTR text, LPCSTR caption, UINT style);
 };

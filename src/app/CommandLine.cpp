@@ -94,7 +94,12 @@ CommandLine ParseCommandLine(const std::string& line) {
             result.help = true;
             continue;
         }
-        if (option != "pattern" && option != "screens" && option != "auto") {
+        const bool remote = option == "resolve" || option == "argyll";
+        if (remote && result.remote) {
+            result.error = "Only one of /resolve and /argyll can be given.";
+            break;
+        }
+        if (option != "pattern" && option != "screens" && option != "auto" && !remote) {
             result.error = "Unknown option " + word + ".";
             break;
         }
@@ -110,6 +115,12 @@ CommandLine ParseCommandLine(const std::string& line) {
                     "\"" + value + "\" after " + word + " is not a pattern key (" + PatternKeys() + ").";
             else
                 result.pattern = entry->mode;
+        } else if (remote) {
+            result.remote = true;
+            result.protocol = option == "resolve" ? RemoteProtocol::resolve : RemoteProtocol::argyll;
+            if (!ParseRemoteTarget(value, option == "resolve" ? 20002 : 8080, result.target))
+                result.error =
+                    "\"" + value + "\" after " + word + " is not HOST or HOST:PORT (a port 1 to 65535).";
         } else if (option == "screens") {
             if (!ParseScreens(value, result.screens))
                 result.error = "\"" + value + "\" after " + word +
@@ -129,13 +140,17 @@ CommandLine ParseCommandLine(const std::string& line) {
 }
 
 std::string Usage() {
-    return "Usage: tessaryn.exe [/pattern KEY] [/screens LIST] [/auto SECONDS]\n"
+    return "Usage: tessaryn.exe [/pattern KEY] [/screens LIST] [/auto SECONDS] [/resolve HOST[:PORT] | "
+           "/argyll HOST[:PORT]]\n"
            "\n"
            "/pattern KEY - start with the pattern of this key: " +
            PatternKeys() +
            ".\n"
            "/screens LIST - cover only these screens, numbered as F1 shows them (e.g. /screens 2,3).\n"
            "/auto SECONDS - step through every pattern, SECONDS each (1 to 86400).\n"
+           "/resolve HOST[:PORT] - show the patches of calibration software's Resolve pattern generator "
+           "listening there (port 20002 if none is given).\n"
+           "/argyll HOST[:PORT] - be the display of ArgyllCMS's web display (-dweb) there (port 8080).\n"
            "/? - show this help.\n"
            "\n"
            "Options may start with - too, in any case. Example: tessaryn.exe /screens 2 /pattern 8";

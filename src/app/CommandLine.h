@@ -1,5 +1,6 @@
 #pragma once
 #include "PatternMode.h"
+#include "RemoteTarget.h"
 #include <string>
 #include <vector>
 
@@ -11,6 +12,9 @@ struct CommandLine {
     PatternMode pattern = patternNone; // /pattern KEY: the pattern to start with
     std::vector<int> screens;          // /screens LIST: the screens to cover, from 1; empty: all
     int autoSeconds = 0;               // /auto SECONDS: a timed run from the start; 0: none
+    bool remote = false;               // /resolve or /argyll HOST[:PORT]: calibration software's patches
+    RemoteProtocol protocol = RemoteProtocol::resolve;
+    RemoteTarget target = {std::string(), 0};
 };
 
 CommandLine ParseCommandLine(const std::string& line);

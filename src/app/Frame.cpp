@@ -3,6 +3,7 @@
 #include "PatternTable.h"
 #include "PatternWindow.h"
 #include "QuitNotifier.h"
+#include "RemoteConnection.h"
 #include "WindowingException.h"
 #include <string>
 #include <vector>
@@ -18,7 +19,11 @@ std::vector<RECT> SystemScreens() {
 } // namespace
 
 CFrame::CFrame(HINSTANCE instance)
-    : CWindow(instance), patternIndex(0), content{patternLevelRampChart, standardPatch, std::string(), false},
+    : CWindow(instance), patternIndex(0), content{patternLevelRampChart,
+                                                  standardPatch,
+                                                  std::string(),
+                                                  false,
+                                                  {RGB(0, 0, 0), RGB(0, 0, 0), 0, 0, 1, 1}},
       runSeconds(10), screenSource(&SystemScreens), keepAwakeLookup(&CKeepAwake::LookUpInKernel32),
       settling(false), remakeSurfaces(false), running(false), runEntry(0),
       pointerHidden(false), lastPointer{0, 0} {
@@ -165,8 +170,16 @@ void CFrame::HideOverlay() {
         ToggleOverlay();
 }
 
+ScreenContent CFrame::PatternContent(PatternMode mode) const {
+    ScreenContent next = content;
+    next.mode = mode;
+    next.params = StandardParams(mode);
+    next.label = status;
+    return next;
+}
+
 void CFrame::StartWith(PatternMode mode) {
-    content = {mode, StandardParams(mode), std::string(), false};
+    content = PatternContent(mode);
     const int position = CyclePosition(mode);
     if (position >= 0)
         patternIndex = position;
@@ -177,7 +190,7 @@ void CFrame::OnTimer(UINT_PTR id) {
     case labelTimer: {
         ::KillTimer(handle, labelTimer);
         ScreenContent next = content;
-        next.label.clear();
+        next.label = status;
         ApplyContent(next, false);
         break;
     }
@@ -232,7 +245,7 @@ void CFrame::ApplyPattern(PatternMode mode) {
     // Any pattern change makes the parameters standard again, and the label goes with them; the
     // pattern is drawn again even where it is shown already.
     ::KillTimer(handle, labelTimer);
-    ApplyContent({mode, StandardParams(mode), std::string(), content.overlay}, true);
+    ApplyContent(PatternContent(mode), true);
 }
 
 void CFrame::FocusFirstScreen() {

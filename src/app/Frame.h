@@ -4,6 +4,8 @@
 #include "PatternInput.h"
 #include "PatternMode.h"
 #include "QuitListener.h"
+#include "RemoteListener.h"
+#include "RemoteTarget.h"
 #include "ScreenContent.h"
 #include "Window.h"
 #include <boost/shared_ptr.hpp>
@@ -12,13 +14,14 @@
 #include <vector>
 
 class CPatternWindow;
+class CRemoteConnection;
 
 // The controller: a hidden window of its own, one pattern window per screen (or per chosen screen), and
 // the position in the pattern cycle. Keys, clicks and mouse moves of every pattern window come here, and
 // its timers: the label's, the timed run's and the pointer's; quitting goes through the notifier. It
 // follows the monitors while it runs (window i always covers the i-th covered screen as the screens
 // are now) and keeps the displays awake.
-class CFrame : public CWindow, public CQuitListener, public CPatternInput {
+class CFrame : public CWindow, public CQuitListener, public CPatternInput, public CRemoteListener {
   public:
     explicit CFrame(HINSTANCE instance);
     ~CFrame() override;
@@ -62,6 +65,12 @@ class CFrame : public CWindow, public CQuitListener, public CPatternInput {
     void StopTimedRun();
     bool Running() const { return running; }
 
+    // Shows what calibration software listening at the target asks for, from now on.
+    bool StartRemote(RemoteProtocol protocol, const RemoteTarget& target);
+    void OnRemoteStatus(const std::string& text) override;
+    void OnRemotePatch(const RemotePatch& patch) override;
+    void OnRemoteIgnored(const std::string& why) override;
+
     void OnPreQuit(CQuitNotifier* notifier, int code) override;
     void OnQuit(CQuitNotifier* notifier, int code) override;
 
@@ -104,6 +113,8 @@ class CFrame : public CWindow, public CQuitListener, public CPatternInput {
     // F1, H and ?: the help overlay on or off. Any other key or click takes it away first.
     void ToggleOverlay();
     void HideOverlay();
+    // The content that shows this pattern with its standard parameters, the status under it.
+    ScreenContent PatternContent(PatternMode mode) const;
     // Applies content whose label screen 0 shows for a moment (labelPeriod).
     void ApplyLabelled(const ScreenContent& next, bool redraw);
 
@@ -117,4 +128,6 @@ class CFrame : public CWindow, public CQuitListener, public CPatternInput {
     size_t runEntry; // the pattern table's entry the timed run shows
     bool pointerHidden;
     POINT lastPointer;
+    std::unique_ptr<CRemoteConnection> remote;
+    std::string status; // what screen 0 says while no label of a moment is up: the remote connection's
 };

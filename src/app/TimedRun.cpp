@@ -26,5 +26,7 @@ void CFrame::ShowRunStep() {
     const PatternEntry& entry = patternTable[runEntry];
     if (entry.inCycle)
         patternIndex = CyclePosition(entry.mode);
-    ApplyLabelled({entry.mode, StandardParams(entry.mode), entry.name, content.overlay}, true);
+    ScreenContent next = PatternContent(entry.mode);
+    next.label = entry.name;
+    ApplyLabelled(next, true);
 }

@@ -20,3 +20,5 @@ const PatternMode patternInversionChart = 31;
 const PatternMode patternCheckerboard = 32;
 const PatternMode patternInvertedCheckerboard = 33;
 const PatternMode patternUniformityGrid = 34;
+// Whatever calibration software asks for: a background and a patch (not a pattern of the table).
+const PatternMode patternRemote = 40;

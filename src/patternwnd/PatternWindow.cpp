@@ -10,8 +10,8 @@ const char* const CPatternWindow::className = "calibration pattern wndclass";
 CPatternWindow::CPatternWindow(CPatternInput* owner, HINSTANCE instance, int screenIndex,
                                const RECT& screenRect)
     : CWindow(instance), owner(owner), canvas(nullptr), screenRect(screenRect), screenIndex(screenIndex),
-      screenNumber(screenIndex + 1), screenCount(1), mode(patternNone), params(standardPatch),
-      overlay(false) {
+      screenNumber(screenIndex + 1), screenCount(1), mode(patternNone),
+      params(standardPatch), remote{RGB(0, 0, 0), RGB(0, 0, 0), 0, 0, 0, 0}, overlay(false) {
     classInfo.lpszClassName = className;
 }
 
@@ -77,11 +77,13 @@ void CPatternWindow::RemakeSurface() {
 
 void CPatternWindow::SetContent(const ScreenContent& content, bool redraw) {
     const std::string newLabel = screenIndex == 0 ? content.label : std::string();
-    const bool draw = redraw || content.mode != mode || content.params != params;
+    const bool draw = redraw || content.mode != mode || content.params != params ||
+                      (content.mode == patternRemote && content.remote != remote);
     const bool paint = newLabel != label || content.overlay != overlay;
     label = newLabel;
     overlay = content.overlay;
     params = content.params;
+    remote = content.remote;
     if (draw) {
         SetMode(content.mode); // draws and paints, label and all
     } else if (paint && handle != nullptr) {
@@ -100,8 +102,11 @@ void CPatternWindow::Redraw() {
 void CPatternWindow::DrawPattern() {
     if (canvas == nullptr)
         return;
-    DrawPatternMode(*canvas, mode, screenRect.right - screenRect.left, screenRect.bottom - screenRect.top,
-                    params);
+    const int w = screenRect.right - screenRect.left, h = screenRect.bottom - screenRect.top;
+    if (mode == patternRemote)
+        canvas->DrawCentreSquare(RemotePatchRect(remote, w, h), remote.color, remote.background);
+    else
+        DrawPatternMode(*canvas, mode, w, h, params);
 }
 
 LRESULT CPatternWindow::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {

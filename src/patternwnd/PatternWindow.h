@@ -41,6 +41,7 @@ class CPatternWindow : public CWindow {
     int screenCount;
     PatternMode mode;
     PatternParams params;
+    RemotePatch remote;
     std::string label;
     bool overlay;
 

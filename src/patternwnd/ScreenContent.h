@@ -1,14 +1,17 @@
 #pragma once
 #include "PatternMode.h"
 #include "PatternParams.h"
+#include "RemotePatch.h"
 #include <string>
 
-// What the screens show: one pattern with its parameters, each screen drawing it for its own size; a
-// line of text that the first screen shows over it (empty: none); and whether the help overlay is up.
-// Every source of input changes this one value and the frame applies it to every window.
+// What the screens show: one pattern with its parameters, each screen drawing it for its own size (the
+// remote patch where the mode is patternRemote); a line of text that the first screen shows over it
+// (empty: none); and whether the help overlay is up. Every source of input changes this one value and
+// the frame applies it to every window.
 struct ScreenContent {
     PatternMode mode;
     PatternParams params;
     std::string label;
     bool overlay;
+    RemotePatch remote;
 };

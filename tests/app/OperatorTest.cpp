@@ -2,8 +2,10 @@
 #include "CommandLine.h"
 #include "DiscoverScreens.h"
 #include "FrameFixture.h"
+#include "GdiCount.h"
 #include "HelpText.h"
 #include "PatternTable.h"
+#include "RemotePatch.h"
 #include "Pixels.h"
 #include <set>
 
@@ -104,6 +106,48 @@ TEST_F(FrameTest, ThePointerHidesAfterThreeStillSecondsOverAPatternAndShowsAgain
     EXPECT_EQ(pointer(), ::LoadCursorA(nullptr, IDC_ARROW));
 }
 
+TEST_F(FrameTest, RemotePatchesOnEveryScreenTheStatusOnlyWhileNoneIsShownAndKeysStillWork) {
+    frame->OnRemoteStatus("Waiting for host:20002");
+    EXPECT_EQ(frame->windows[0]->label, "Waiting for host:20002");
+    Type('4'); // a pattern change keeps the status; a step's label goes back to it
+    Press(VK_DOWN);
+    EXPECT_EQ(frame->windows[0]->label, PatchLabel({230, 2}));
+    PumpFor(2300);
+    EXPECT_EQ(frame->windows[0]->label, "Waiting for host:20002");
+    Press(VK_F1);
+
+    const RemotePatch patch = {RGB(0, 0, 200), RGB(255, 128, 0), 0.25, 0.5, 0.5, 0.25};
+    frame->OnRemotePatch(patch);
+    ExpectEveryScreenShows(patternRemote);
+    for (auto& window : frame->windows) {
+        SCOPED_TRACE(testing::Message() << "screen " << window->screenIndex);
+        EXPECT_EQ(window->label, "") << "nothing over a measured patch";
+        EXPECT_FALSE(window->overlay);
+        const int w = window->canvas->width, h = window->canvas->height;
+        const RECT r = RemotePatchRect(patch, w, h);
+        const Pixels p = ReadPixels(window->canvas->memDC, 0, 0, w, h);
+        EXPECT_TRUE(RectIs(p, r, RGB(255, 128, 0)));
+        EXPECT_EQ(CountColor(p, {0, 0, w, h}, RGB(0, 0, 200)),
+                  w * h - (r.right - r.left) * (r.bottom - r.top));
+    }
+    frame->OnRemoteIgnored("no geometry");
+    EXPECT_EQ(frame->windows[0]->label, "ignored: no geometry");
+    PumpFor(2300);
+    EXPECT_EQ(frame->windows[0]->label, "");
+    ExpectEveryScreenShows(patternRemote);
+    Type('2');
+    ExpectEveryScreenShows(patternGrayRingChart);
+    frame->OnRemotePatch(patch);
+    ExpectEveryScreenShows(patternRemote);
+
+    // Hundreds of requests later, nothing of them is left behind.
+    const unsigned before = CountGdiObjects();
+    for (int i = 0; i < 300; ++i)
+        frame->OnRemotePatch({RGB(i % 256, 0, 0), RGB(0, i % 256, 0), 0.001 * i, 0.2, 0.3, 0.4});
+    PumpMessages();
+    EXPECT_EQ(CountGdiObjects(), before);
+}
+
 TEST(HelpText, EveryKeyOfThePatternTableAndWhichScreenThisIs) {
     const std::vector<std::string> lines = KeyLines();
     std::set<char> keys;
@@ -191,13 +235,24 @@ TEST(CommandLine, GoodLinesAndBadOnesEachNamingItsFault) {
                {"/auto 86401", "\"86401\" after /auto is not a period"},
                {"/auto -5", "\"-5\" after /auto is not a period"},
                {"/pattern 1 /pattern 2", "/pattern is given twice"},
-               {"/screens 1 /auto 5 extra", "\"extra\" is not an option"}};
+               {"/screens 1 /auto 5 extra", "\"extra\" is not an option"},
+               {"/resolve host:0", "\"host:0\" after /resolve is not HOST or HOST:PORT"},
+               {"/argyll [::1]:8080", "\"[::1]:8080\" after /argyll is not HOST"},
+               {"/resolve", "/resolve needs a value"},
+               {"/resolve a /argyll b", "Only one of /resolve and /argyll"}};
     for (const auto& c : bad) {
         const CommandLine result = ParseCommandLine(c.line);
         EXPECT_EQ(result.error.find(c.fault), 0u) << c.line << ": " << result.error;
         EXPECT_EQ(result.pattern, patternNone) << c.line << ": nothing of a bad line is used";
         EXPECT_TRUE(result.screens.empty()) << c.line;
     }
+    const CommandLine resolve = ParseCommandLine("/RESOLVE calibration-pc"),
+                      argyll = ParseCommandLine("-argyll 10.0.0.5:9000 /screens 2");
+    EXPECT_TRUE(resolve.remote && resolve.protocol == RemoteProtocol::resolve);
+    EXPECT_EQ(resolve.target.Text(), "calibration-pc:20002");
+    EXPECT_TRUE(argyll.remote && argyll.protocol == RemoteProtocol::argyll);
+    EXPECT_EQ(argyll.target.Text(), "10.0.0.5:9000");
+    EXPECT_EQ(argyll.screens, std::vector<int>{2});
     EXPECT_EQ(CheckScreens({2, 5}, 2), "");
     EXPECT_EQ(CheckScreens({3, 5}, 2), "There is no screen 3, 5: this PC has 2 screens.");
 }

@@ -25,4 +25,17 @@ sleep 2.2
 check "a patch at level 205 on every head" heads_show 11:205:2
 xdotool key Escape
 check "Esc ends the program with 0 and no window" ends_with_zero
+
+# Calibration software's colours too, exactly, in the palette the program builds for each picture.
+read -r port < <(free_ports 1)
+peer_start "$here/hostile-peer.py" "$port"
+check "start-up with /resolve" start_program /resolve "127.0.0.1:$port"
+check "Tessaryn connects" peer_ask accept accepted 10
+for color in "200 100 50" "3 2 1" "251 253 255"; do
+    # shellcheck disable=SC2086
+    check "a remote patch of $color on every head" peer_patch $color
+done
+peer_stop
+xdotool key Escape
+check "Esc ends the program with 0 and no window" ends_with_zero
 summary

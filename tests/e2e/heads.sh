@@ -84,21 +84,26 @@ head_picture() {
 }
 
 # heads_show MODE: every head shows that pattern exactly, within a few seconds.
-heads_show() {
-    local mode=$1 g tries
+heads_show() { heads_match expected "$1"; }
+
+# heads_match PICTURE ARGS...: every head shows exactly the picture that `PICTURE ARGS... SIZE` names
+# for its size, within a few seconds.
+heads_match() {
+    local g tries
+    for g in "${geometry[@]}"; do "$@" "${g%%+*}" >/dev/null; done # drawn before the clock runs
     for tries in $(seq 20); do
         # While the monitors change, a screenshot can fail (BadMatch): the next try takes another.
         screenshot "$dir/now.png" 2>/dev/null
         local all=1
         for g in "${geometry[@]}"; do
             head_picture "$g" "$dir/head.png" 2>/dev/null
-            same_pixels "$dir/head.png" "$(expected "$mode" "${g%%+*}")" 2>/dev/null || { all=0; break; }
+            same_pixels "$dir/head.png" "$("$@" "${g%%+*}")" 2>/dev/null || { all=0; break; }
         done
         [ $all = 1 ] && return 0
         sleep 0.25
     done
-    echo "head $g does not show pattern $mode" >&2
-    cp "$dir/now.png" "${failshot:-/tmp}/tessaryn-failed-$mode.png" 2>/dev/null
+    echo "head $g does not show $*" >&2
+    cp "$dir/now.png" "${failshot:-/tmp}/tessaryn-failed-${2//[:\/ ]/_}.png" 2>/dev/null
     return 1
 }
 
@@ -147,4 +152,71 @@ ends_with_zero() {
     local status=$?
     [ $status -eq "${1:-0}" ] || { echo "exit code $status" >&2; return 1; }
     [ -z "$(visible_windows)" ]
+}
+
+# --- The calibration software's side, for the remote scenarios: one peer program at a time, which
+# reads commands on a pipe and answers each with a word on a line of its own. ---
+
+# peer_start SCRIPT PORT: starts a peer (tests/e2e/*-peer.py) listening on PORT.
+peer_start() {
+    rm -f "$dir/peer.in"
+    mkfifo "$dir/peer.in"
+    : >"$dir/peer.out"
+    peer_seen=0
+    /usr/bin/python3 "$1" "$2" <"$dir/peer.in" >>"$dir/peer.out" 2>>"$dir/peer.err" &
+    peer_pid=$!
+    exec 7>"$dir/peer.in"
+    peer_await listening 20
+}
+
+# peer_stop: the peer goes away, as software that quits.
+peer_stop() {
+    exec 7>&-
+    kill "$peer_pid" 2>/dev/null
+    wait "$peer_pid" 2>/dev/null
+}
+
+# peer_await WORD [SECONDS]: waits for the peer's next answer that is WORD (other lines are passed by).
+peer_await() {
+    local tries=$(( ${2:-20} * 10 )) found
+    for _ in $(seq "$tries"); do
+        found=$(tail -n +$((peer_seen + 1)) "$dir/peer.out" | grep -n -m 1 -x -e "$1" -e open | head -n 1)
+        if [ -n "$found" ]; then
+            peer_seen=$((peer_seen + ${found%%:*}))
+            [ "${found#*:}" = "$1" ] && return 0
+            echo "the peer answered ${found#*:}, not $1" >&2
+            return 1
+        fi
+        sleep 0.1
+    done
+    echo "the peer did not answer $1" >&2
+    return 1
+}
+
+# peer_ask COMMAND WORD [SECONDS]: tells the peer a command and waits for its answer.
+peer_ask() {
+    echo "$1" >&7
+    peer_await "$2" "${3:-20}"
+}
+
+# peer_patch R G B: the hostile peer sends a good message (8-bit levels, a patch on black, in the form
+# with shapes), and every head shows it exactly.
+peer_patch() {
+    peer_ask "message <calibration><shapes><rectangle><color red=\"$1\" green=\"$2\" blue=\"$3\"/><geometry x=\"0.25\" y=\"0.25\" cx=\"0.5\" cy=\"0.5\"/></rectangle></shapes></calibration>" sent &&
+        heads_match remote_picture 8 "$1" "$2" "$3" 0 0 0 0.25 0.25 0.5 0.5
+}
+
+# free_ports N: N ports of this machine that nothing listens on now.
+free_ports() {
+    python3 -c 'import socket, sys
+s = [socket.socket() for _ in range(int(sys.argv[1]))]
+for x in s: x.bind(("127.0.0.1", 0))
+print(*[x.getsockname()[1] for x in s])' "$1"
+}
+
+# remote_picture BITS R G B BR BG BB X Y CX CY SIZE: the picture a head of that size must show.
+remote_picture() {
+    local file="$dir/remote-${*// /_}.ppm"
+    [ -s "$file" ] || python3 "$here/remote-picture.py" "${12%x*}" "${12#*x}" "${@:1:11}" "$file" 2>/dev/null
+    echo "$file"
 }

@@ -1,0 +1,113 @@
+#include "ResolveMessage.h"
+#include <boost/property_tree/ptree.hpp>
+#include <boost/property_tree/xml_parser.hpp>
+#include <cmath>
+#include <cstdlib>
+#include <locale>
+#include <sstream>
+
+namespace {
+
+using Tree = boost::property_tree::ptree;
+
+// An attribute as a whole number; false when it is missing or is not one.
+bool WholeNumber(const Tree& attributes, const char* name, long& value) {
+    const auto text = attributes.get_optional<std::string>(name);
+    if (!text || text->empty() || text->size() > 9)
+        return false;
+    char* end = nullptr;
+    value = std::strtol(text->c_str(), &end, 10);
+    return *end == '\0' && (*text)[0] != '-' && (*text)[0] != '+' && (*text)[0] != ' ';
+}
+
+// An attribute as a fraction of the screen, 0 to 1; a decimal comma reads as a point.
+bool Fraction(const Tree& attributes, const char* name, double& value) {
+    const auto text = attributes.get_optional<std::string>(name);
+    if (!text || text->empty() || text->size() > 32)
+        return false;
+    std::string point = *text;
+    for (char& c : point)
+        c = c == ',' ? '.' : c;
+    std::istringstream in(point);
+    in.imbue(std::locale::classic());
+    in >> value;
+    return in && in.peek() == std::char_traits<char>::eof() && std::isfinite(value) && value >= 0 &&
+           value <= 1;
+}
+
+std::string ReadColor(const Tree* element, const char* what, COLORREF& color) {
+    const auto attributes = element ? element->get_child_optional("<xmlattr>") : boost::none;
+    if (!attributes)
+        return std::string("no ") + what;
+    long bits = 8;
+    if (attributes->count("bits") && (!WholeNumber(*attributes, "bits", bits) || bits < 1 || bits > 16))
+        return std::string(what) + " bits out of range";
+    long rgb[3];
+    const char* names[3] = {"red", "green", "blue"};
+    for (int i = 0; i < 3; ++i)
+        if (!WholeNumber(*attributes, names[i], rgb[i]) || rgb[i] >= (1L << bits))
+            return std::string(what) + " " + names[i] + " missing or out of range";
+    color = RGB(CodeToLevel(rgb[0], bits), CodeToLevel(rgb[1], bits), CodeToLevel(rgb[2], bits));
+    return std::string();
+}
+
+std::string ReadGeometry(const Tree* element, RemotePatch& patch) {
+    const auto attributes = element ? element->get_child_optional("<xmlattr>") : boost::none;
+    if (!attributes)
+        return "no geometry";
+    if (!Fraction(*attributes, "x", patch.x) || !Fraction(*attributes, "y", patch.y) ||
+        !Fraction(*attributes, "cx", patch.cx) || !Fraction(*attributes, "cy", patch.cy))
+        return "geometry missing or out of range";
+    return std::string();
+}
+
+const Tree* Child(const Tree& tree, const char* name) {
+    const auto child = tree.get_child_optional(name);
+    return child ? &*child : nullptr;
+}
+
+} // namespace
+
+int CodeToLevel(long code, int bits) {
+    const double largest = static_cast<double>((1L << bits) - 1);
+    return static_cast<int>(std::floor(static_cast<double>(code) * 255 / largest + 0.5));
+}
+
+std::string ReadResolveMessage(const std::string& xml, RemotePatch& patch) {
+    try {
+        Tree tree;
+        std::istringstream in(xml);
+        boost::property_tree::read_xml(in, tree);
+        const Tree* calibration = Child(tree, "calibration");
+        if (calibration == nullptr || tree.size() != 1)
+            return "not a calibration message";
+        RemotePatch read = {RGB(0, 0, 0), RGB(0, 0, 0), 0, 0, 1, 1};
+        std::string error;
+        if (const Tree* shapes = Child(*calibration, "shapes")) {
+            std::vector<const Tree*> rectangles;
+            for (const auto& child : *shapes)
+                if (child.first == "rectangle")
+                    rectangles.push_back(&child.second);
+            if (rectangles.empty() || rectangles.size() > 2)
+                return "unknown form: " + std::to_string(rectangles.size()) + " rectangles";
+            const Tree& shown = *rectangles.back();
+            if (rectangles.size() == 2)
+                error = ReadColor(Child(*rectangles.front(), "color"), "background", read.background);
+            if (error.empty())
+                error = ReadColor(Child(shown, "color"), "color", read.color);
+            if (error.empty())
+                error = ReadGeometry(Child(shown, "geometry"), read);
+        } else {
+            error = ReadColor(Child(*calibration, "color"), "color", read.color);
+            if (error.empty())
+                error = ReadColor(Child(*calibration, "background"), "background", read.background);
+            if (error.empty())
+                error = ReadGeometry(Child(*calibration, "geometry"), read);
+        }
+        if (error.empty())
+            patch = read;
+        return error;
+    } catch (const std::exception&) {
+        return "not XML";
+    }
+}

@@ -1,0 +1,331 @@
+// Winsock before anything that brings windows.h.
+#include <winsock2.h>
+
+#include "ArgyllWeb.h"
+#include "RemoteConnection.h"
+#include "ResolveFraming.h"
+#include "ResolveMessage.h"
+#include "TestWindow.h"
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string Framed(const std::string& message, unsigned long length) {
+    const char head[4] = {static_cast<char>(length >> 24), static_cast<char>(length >> 16),
+                          static_cast<char>(length >> 8), static_cast<char>(length)};
+    return std::string(head, 4) + message;
+}
+
+std::string Framed(const std::string& message) {
+    return Framed(message, static_cast<unsigned long>(message.size()));
+}
+
+TEST(ResolveFraming, MessagesSplitAndJoinedAnyHowAndEveryBadLength) {
+    const std::string stream = Framed("<a/>") + Framed(std::string(65536, 'x')) + Framed("<b/>");
+    for (size_t piece : {size_t(1), size_t(3), size_t(4), size_t(5), size_t(4096), stream.size()}) {
+        CResolveFraming framing;
+        for (size_t at = 0; at < stream.size(); at += piece) {
+            ASSERT_TRUE(framing.Feed(stream.data() + at, std::min(piece, stream.size() - at)));
+            if (at + piece == 6) { // the length and two bytes of the first message
+                EXPECT_TRUE(framing.Partial());
+            }
+        }
+        EXPECT_FALSE(framing.Partial()) << piece;
+        ASSERT_EQ(framing.messages.size(), 3u) << piece;
+        EXPECT_EQ(framing.messages[0], "<a/>");
+        EXPECT_EQ(framing.messages[1].size(), 65536u);
+        EXPECT_EQ(framing.messages[2], "<b/>");
+    }
+    for (unsigned long length : {0ul, 65537ul, 0x01000000ul, 0xFFFFFFFFul}) {
+        CResolveFraming framing;
+        const std::string bad = Framed("<a/>") + Framed("", length);
+        EXPECT_FALSE(framing.Feed(bad.data(), bad.size())) << length;
+        EXPECT_EQ(framing.messages.size(), 1u) << "what came before stands";
+    }
+}
+
+TEST(ResolveMessage, BothFormsAndEveryKindOfBadMessage) {
+    const struct {
+        const char* xml;
+        RemotePatch expected;
+    } good[] = {
+        {"<calibration><color red=\"512\" green=\"512\" blue=\"512\" bits=\"10\"/><background red=\"0\" "
+         "green=\"0\" "
+         "blue=\"1023\" bits=\"10\"/><geometry x=\"0.25\" y=\"0.3\" cx=\"0.5\" cy=\"0.4\"/></calibration>",
+         {RGB(0, 0, 255), RGB(128, 128, 128), 0.25, 0.3, 0.5, 0.4}},
+        {"<?xml version=\"1.0\"?><calibration><shapes><rectangle><color red=\"10\" green=\"20\" blue=\"30\"/>"
+         "<geometry x=\"0\" y=\"0\" cx=\"1\" cy=\"1\"/></rectangle><rectangle><color red=\"255\" "
+         "green=\"128\" "
+         "blue=\"0\"/><geometry x=\"0,1\" y=\"0,2\" cx=\"0,3\" "
+         "cy=\"0,4\"/></rectangle></shapes></calibration>",
+         {RGB(10, 20, 30), RGB(255, 128, 0), 0.1, 0.2, 0.3, 0.4}},
+        {"<calibration><shapes><rectangle><color red=\"1\" green=\"0\" blue=\"1\" bits=\"1\"/><geometry "
+         "x=\"0\" "
+         "y=\"0\" cx=\"1\" cy=\"1\"/></rectangle></shapes></calibration>",
+         {RGB(0, 0, 0), RGB(255, 0, 255), 0, 0, 1, 1}},
+        {"<calibration><color red=\"65535\" green=\"32768\" blue=\"0\" bits=\"16\"/><background red=\"0\" "
+         "green=\"0\" blue=\"0\"/><geometry x=\"1\" y=\"1\" cx=\"0\" cy=\"0\"/></calibration>",
+         {RGB(0, 0, 0), RGB(255, 128, 0), 1, 1, 0, 0}}};
+    for (const auto& c : good) {
+        RemotePatch patch = {};
+        EXPECT_EQ(ReadResolveMessage(c.xml, patch), "") << c.xml;
+        EXPECT_TRUE(patch == c.expected) << c.xml;
+    }
+    const std::string color = "<color red=\"1\" green=\"2\" blue=\"3\"/>",
+                      background = "<background red=\"0\" green=\"0\" blue=\"0\"/>";
+    const std::string geometry = "<geometry x=\"0\" y=\"0\" cx=\"1\" cy=\"1\"/>";
+    const struct {
+        std::string xml, why;
+    } bad[] = {
+        {"", "not a calibration message"},
+        {"<calibration><color", "not XML"},
+        {"\x01\x02\xFF binary", "not XML"},
+        {"<other>" + color + "</other>", "not a calibration message"},
+        {"<calibration>" + color + geometry + "</calibration>", "no background"},
+        {"<calibration>" + color + background + "</calibration>", "no geometry"},
+        {"<calibration><color red=\"256\" green=\"0\" blue=\"0\"/>" + background + geometry +
+             "</calibration>",
+         "color red missing or out of range"},
+        {"<calibration><color red=\"-1\" green=\"0\" blue=\"0\"/>" + background + geometry + "</calibration>",
+         "color red missing or out of range"},
+        {"<calibration><color red=\"1\" blue=\"0\"/>" + background + geometry + "</calibration>",
+         "color green missing or out of range"},
+        {"<calibration><color red=\"1\" green=\"0\" blue=\"0\" bits=\"17\"/>" + background + geometry +
+             "</calibration>",
+         "color bits out of range"},
+        {"<calibration>" + color + background +
+             "<geometry x=\"0\" y=\"0\" cx=\"1.5\" cy=\"1\"/></calibration>",
+         "geometry missing or out of range"},
+        {"<calibration>" + color + background +
+             "<geometry x=\"nan\" y=\"0\" cx=\"1\" cy=\"1\"/></calibration>",
+         "geometry missing or out of range"},
+        {"<calibration><shapes></shapes></calibration>", "unknown form: 0 rectangles"},
+        {"<calibration><shapes><rectangle/><rectangle/><rectangle/></shapes></calibration>",
+         "unknown form: 3 rectangles"}};
+    for (const auto& c : bad) {
+        RemotePatch patch = {RGB(9, 9, 9), RGB(9, 9, 9), 0, 0, 1, 1};
+        EXPECT_EQ(ReadResolveMessage(c.xml, patch), c.why) << c.xml;
+        EXPECT_EQ(patch.color, RGB(9, 9, 9)) << "a bad message changes nothing";
+    }
+    // Codes to levels: the ends, and the halves of 10 and 16 bits.
+    EXPECT_EQ(CodeToLevel(0, 10), 0);
+    EXPECT_EQ(CodeToLevel(1023, 10), 255);
+    EXPECT_EQ(CodeToLevel(512, 10), 128);
+    EXPECT_EQ(CodeToLevel(511, 10), 127);
+    EXPECT_EQ(CodeToLevel(32767, 16), 127);
+}
+
+TEST(RemotePatchRect, RoundedHalfUpAndClippedAtAnySize) {
+    const struct {
+        RemotePatch patch;
+        int w, h;
+        RECT expected;
+    } cases[] = {{{0, 0, 0, 0, 1, 1}, 1, 1, {0, 0, 1, 1}},
+                 {{0, 0, 0.45, 0.45, 0.1, 0.1}, 1, 1, {0, 0, 1, 1}},
+                 {{0, 0, 0.25, 0.25, 0.5, 0.5}, 1025, 767, {256, 192, 769, 575}},
+                 {{0, 0, 0.9, 0.9, 0.5, 0.5}, 100, 100, {90, 90, 100, 100}},
+                 {{0, 0, 0.5, 0.5, 0, 0}, 1920, 1080, {960, 540, 960, 540}},
+                 {{0, 0, 0.1, 0.1, 0.1, 0.1}, 3, 3, {0, 0, 1, 1}}};
+    for (const auto& c : cases) {
+        const RECT r = RemotePatchRect(c.patch, c.w, c.h);
+        EXPECT_TRUE(::EqualRect(&r, &c.expected))
+            << c.w << "x" << c.h << ": " << r.left << "," << r.top << "," << r.right << "," << r.bottom;
+    }
+}
+
+TEST(ArgyllWeb, TheRequestAndEveryKindOfAnswer) {
+    EXPECT_EQ(ArgyllRequest(RGB(255, 128, 1), "localhost", 8080, 42),
+              "GET /ajax/messages?%23FF8001%200.000000042 HTTP/1.1\r\nHost: localhost:8080\r\nAccept: */*\r\n"
+              "Cache-Control: no-cache\r\n\r\n");
+    const struct {
+        const char* response;
+        ArgyllAnswer answer;
+        COLORREF color;
+    } answers[] = {
+        {"HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\n\r\n#FF8000", ArgyllAnswer::color, RGB(255, 128, 0)},
+        {"HTTP/1.0 200 OK\r\n\r\n\r\n#0a0B0c\r\n", ArgyllAnswer::color, RGB(10, 11, 12)},
+        {"HTTP/1.1 200 OK\r\n\r\n", ArgyllAnswer::keep, 0},
+        {"HTTP/1.1 404 Not Found\r\n\r\n#FF0000", ArgyllAnswer::broken, 0},
+        {"HTTP/1.1 200 OK\r\nno end of headers #FF0000", ArgyllAnswer::broken, 0},
+        {"#FF0000", ArgyllAnswer::broken, 0},
+        {"", ArgyllAnswer::broken, 0},
+        {"HTTP/1.1 200 OK\r\n\r\n#FF00", ArgyllAnswer::broken, 0},
+        {"HTTP/1.1 200 OK\r\n\r\n#GG0000", ArgyllAnswer::broken, 0},
+        {"HTTP/1.1 200 OK\r\n\r\n7\r\n#FF0000\r\n0\r\n\r\n", ArgyllAnswer::broken, 0}};
+    for (const auto& a : answers) {
+        COLORREF color = 0;
+        EXPECT_EQ(ReadArgyllAnswer(a.response, color), a.answer) << a.response;
+        if (a.answer == ArgyllAnswer::color) {
+            EXPECT_EQ(color, a.color) << a.response;
+        }
+    }
+}
+
+// Serves on a local port, non-blocking, so the connection under test runs on this same thread.
+class LocalServer {
+  public:
+    LocalServer() {
+        WSADATA data;
+        ::WSAStartup(MAKEWORD(2, 2), &data);
+        listener = ::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+        sockaddr_in at = {};
+        at.sin_family = AF_INET;
+        at.sin_addr.s_addr = ::htonl(INADDR_LOOPBACK);
+        ::bind(listener, reinterpret_cast<sockaddr*>(&at), sizeof at);
+        ::listen(listener, 4);
+        int size = sizeof at;
+        ::getsockname(listener, reinterpret_cast<sockaddr*>(&at), &size);
+        port = ::ntohs(at.sin_port);
+        u_long nonBlocking = 1;
+        ::ioctlsocket(listener, FIONBIO, &nonBlocking);
+    }
+    ~LocalServer() {
+        Drop();
+        ::closesocket(listener);
+        ::WSACleanup();
+    }
+    // Waits, pumping messages, until `done` holds or `ms` have passed.
+    template <class Done> bool PumpUntil(Done done, DWORD ms) {
+        const DWORD start = ::GetTickCount();
+        while (!done() && ::GetTickCount() - start < ms) {
+            PumpMessages();
+            if (client == INVALID_SOCKET)
+                client = ::accept(listener, nullptr, nullptr);
+            if (client != INVALID_SOCKET) {
+                char data[1024];
+                const int got = ::recv(client, data, sizeof data, 0);
+                if (got > 0)
+                    received.append(data, static_cast<size_t>(got));
+            }
+            ::Sleep(5);
+        }
+        return done();
+    }
+    // All of it: where the socket's buffer is full, the connection under test reads first.
+    void Send(const std::string& bytes) {
+        for (size_t sent = 0; sent < bytes.size();) {
+            const int n = ::send(client, bytes.data() + sent, static_cast<int>(bytes.size() - sent), 0);
+            if (n > 0)
+                sent += static_cast<size_t>(n);
+            else if (::WSAGetLastError() == WSAEWOULDBLOCK)
+                PumpMessages();
+            else
+                return;
+        }
+    }
+    void Drop() {
+        if (client != INVALID_SOCKET)
+            ::closesocket(client);
+        client = INVALID_SOCKET;
+        received.clear();
+    }
+
+    SOCKET listener, client = INVALID_SOCKET;
+    int port;
+    std::string received;
+};
+
+struct Recorder : CRemoteListener {
+    void OnRemoteStatus(const std::string& text) override { statuses.push_back(text); }
+    void OnRemotePatch(const RemotePatch& patch) override { patches.push_back(patch); }
+    void OnRemoteIgnored(const std::string& why) override { ignored.push_back(why); }
+    std::vector<std::string> statuses, ignored;
+    std::vector<RemotePatch> patches;
+};
+
+const std::string gray =
+    "<calibration><color red=\"512\" green=\"512\" blue=\"512\" bits=\"10\"/><background "
+    "red=\"0\" green=\"0\" blue=\"0\" bits=\"10\"/><geometry x=\"0\" y=\"0\" cx=\"1\" cy=\"1\"/>"
+    "</calibration>";
+
+TEST(RemoteConnection, ResolveOverALocalSocketThroughBadInputAndAwayAndBack) {
+    LocalServer server;
+    Recorder recorder;
+    CRemoteConnection connection(::GetModuleHandleA(nullptr), &recorder, RemoteProtocol::resolve,
+                                 {"127.0.0.1", server.port});
+    ASSERT_TRUE(connection.Start());
+    const std::string where = "127.0.0.1:" + std::to_string(server.port);
+    ASSERT_TRUE(server.PumpUntil(
+        [&] {
+            return server.client != INVALID_SOCKET && !recorder.statuses.empty() &&
+                   recorder.statuses.back() == "Connected to " + where;
+        },
+        3000));
+    // A message in two pieces, a bad one, then two joined.
+    const std::string good = Framed(gray);
+    server.Send(good.substr(0, 7));
+    server.PumpUntil([] { return false; }, 100);
+    server.Send(good.substr(7) + Framed("<calibration/>") + good + good);
+    ASSERT_TRUE(server.PumpUntil([&] { return recorder.patches.size() == 3; }, 3000));
+    EXPECT_EQ(recorder.patches[0].color, RGB(128, 128, 128));
+    EXPECT_EQ(recorder.ignored, std::vector<std::string>{"no color"});
+    EXPECT_TRUE(server.received.empty()) << "a Resolve generator only reads";
+    std::string many;
+    for (int i = 0; i < 2000; ++i)
+        many += good;
+    server.Send(many);
+    ASSERT_TRUE(server.PumpUntil([&] { return recorder.patches.size() == 2003; }, 10000));
+    recorder.patches.resize(3);
+
+    // A bad length drops the connection; it is tried again within two seconds and works again.
+    server.Send(Framed("", 0xFFFFFFFF));
+    ASSERT_TRUE(server.PumpUntil([&] { return recorder.statuses.back() == "Waiting for " + where; }, 3000));
+    server.Drop();
+    const DWORD dropped = ::GetTickCount();
+    ASSERT_TRUE(server.PumpUntil([&] { return server.client != INVALID_SOCKET; }, 4000));
+    EXPECT_GE(::GetTickCount() - dropped, 1500u);
+    server.PumpUntil([] { return false; }, 100);
+    server.Send(good);
+    ASSERT_TRUE(server.PumpUntil([&] { return recorder.patches.size() == 4; }, 3000));
+
+    // The software going away: waiting again.
+    server.Drop();
+    ASSERT_TRUE(server.PumpUntil([&] { return recorder.statuses.back() == "Waiting for " + where; }, 3000));
+}
+
+TEST(RemoteConnection, ArgyllEachColourOnAConnectionOfItsOwnAndABrokenAnswerDropsIt) {
+    LocalServer server;
+    Recorder recorder;
+    CRemoteConnection connection(::GetModuleHandleA(nullptr), &recorder, RemoteProtocol::argyll,
+                                 {"localhost", server.port});
+    ASSERT_TRUE(connection.Start());
+    auto request = [&] {
+        return server.PumpUntil([&] { return server.received.find("\r\n\r\n") != std::string::npos; }, 3000);
+    };
+    ASSERT_TRUE(request());
+    EXPECT_EQ(server.received.find("GET /ajax/messages?%23000000%20"), 0u) << server.received;
+    server.Send("HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\n\r\n#FF8000");
+    server.Drop();
+    ASSERT_TRUE(request()) << "the next request comes at once";
+    EXPECT_EQ(server.received.find("GET /ajax/messages?%23FF8000%20"), 0u) << server.received;
+    ASSERT_EQ(recorder.patches.size(), 1u);
+    EXPECT_TRUE(recorder.patches[0] == (RemotePatch{RGB(255, 128, 0), RGB(255, 128, 0), 0, 0, 1, 1}));
+    server.Send("HTTP/1.1 200 OK\r\n\r\n"); // nothing new: the colour stays
+    server.Drop();
+    ASSERT_TRUE(request());
+    EXPECT_EQ(server.received.find("GET /ajax/messages?%23FF8000%20"), 0u);
+    EXPECT_EQ(recorder.patches.size(), 1u);
+    server.Send("garbage\r\n\r\n#00FF00");
+    server.Drop();
+    ASSERT_TRUE(
+        server.PumpUntil([&] { return recorder.statuses.back().find("Waiting for localhost:") == 0; }, 3000));
+    EXPECT_EQ(recorder.patches.size(), 1u);
+}
+
+TEST(RemoteConnection, ANameThatDoesNotResolveSaysSo) {
+    Recorder recorder;
+    CRemoteConnection connection(::GetModuleHandleA(nullptr), &recorder, RemoteProtocol::resolve,
+                                 {"no-such-host.invalid", 20002});
+    ASSERT_TRUE(connection.Start());
+    const DWORD start = ::GetTickCount();
+    while (recorder.statuses.empty() && ::GetTickCount() - start < 10000) {
+        PumpMessages();
+        ::Sleep(10);
+    }
+    ASSERT_FALSE(recorder.statuses.empty());
+    EXPECT_EQ(recorder.statuses[0], "No host named no-such-host.invalid (no-such-host.invalid:20002)");
+}
+
+} // namespace
