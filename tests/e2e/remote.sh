@@ -90,12 +90,11 @@ check "Esc ends the program" ends_with_zero
 # on the serial ports as it starts; on some sandboxed machines closing one of their device nodes
 # blocks, so it runs in a mount namespace of its own with a small /dev where the machine allows one.
 argyll_dispwin() {
-    local script='set -e; mkdir -p /tmp/tessaryn-dev; mount --bind /dev /tmp/tessaryn-dev
-        mount -t tmpfs tmpfs /dev
-        for n in null zero random urandom; do touch /dev/$n; mount --bind /tmp/tessaryn-dev/$n /dev/$n; done
+    local script='mkdir -p "$0" && mount --bind /dev "$0" && mount -t tmpfs tmpfs /dev &&
+        for n in null zero random urandom; do touch /dev/$n; mount --bind "$0/$n" /dev/$n; done
         exec "$@"'
     if unshare -m true 2>/dev/null; then
-        unshare -m sh -c "$script" sh "$@"
+        unshare -m sh -c "$script" "$dir/host-dev" "$@"
     else
         "$@"
     fi
