@@ -2,6 +2,7 @@
 #include "DrawPatternMode.h"
 #include "GdiObject.h"
 #include "GdiSelect.h"
+#include "HelpOverlay.h"
 #include "HelpText.h"
 #include <algorithm>
 
@@ -211,60 +212,7 @@ void CPatternWindow::PaintOverlay(HDC dc) {
         const std::vector<std::string> keys = KeyLines();
         lines.insert(lines.end(), keys.begin(), keys.end());
     }
-    const int w = screenRect.right - screenRect.left, h = screenRect.bottom - screenRect.top;
-    // Legible from a few steps away on any screen: the font grows with the screen.
-    const int fontHeight = std::max(12, std::min(w, h) / 40), pad = fontHeight;
-    LOGFONTA logFont = {};
-    logFont.lfHeight = -fontHeight;
-    logFont.lfWeight = FW_NORMAL;
-    logFont.lfCharSet = DEFAULT_CHARSET;
-    CFont font(::CreateFontIndirectA(&logFont));
-    CGdiSelect selectedFont(dc, font);
-    TEXTMETRICA metrics = {};
-    ::GetTextMetricsA(dc, &metrics);
-    auto width = [dc](const std::string& text) {
-        SIZE size = {};
-        ::GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
-        return static_cast<int>(size.cx);
-    };
-    // Two columns where a line has a tab: the keys, then what they do.
-    int keyWidth = 0, textWidth = 0, plainWidth = 0;
-    for (const std::string& line : lines) {
-        const size_t tab = line.find('\t');
-        if (tab == std::string::npos) {
-            plainWidth = std::max(plainWidth, width(line));
-        } else {
-            keyWidth = std::max(keyWidth, width(line.substr(0, tab)));
-            textWidth = std::max(textWidth, width(line.substr(tab + 1)));
-        }
-    }
-    const int column = keyWidth > 0 ? keyWidth + fontHeight : 0;
-    const int boxWidth = 2 * pad + std::max(plainWidth, column + textWidth);
-    const int boxHeight = 2 * pad + static_cast<int>(lines.size()) * metrics.tmHeight;
-    const int left = (w - boxWidth) / 2, top = std::max(0, (h - boxHeight) / 2);
-    {
-        CBrush border(::CreateSolidBrush(RGB(160, 160, 160))), fill(::CreateSolidBrush(RGB(20, 20, 20)));
-        RECT box = {left, top, left + boxWidth, top + boxHeight};
-        ::FillRect(dc, &box, border);
-        ::InflateRect(&box, -2, -2);
-        ::FillRect(dc, &box, fill);
-    }
-    const COLORREF previousColor = ::SetTextColor(dc, RGB(235, 235, 235));
-    const int previousMode = ::SetBkMode(dc, TRANSPARENT);
-    int y = top + pad;
-    for (const std::string& line : lines) {
-        const size_t tab = line.find('\t');
-        if (tab == std::string::npos) {
-            ::TextOutA(dc, left + pad, y, line.c_str(), static_cast<int>(line.size()));
-        } else {
-            ::TextOutA(dc, left + pad, y, line.c_str(), static_cast<int>(tab));
-            ::TextOutA(dc, left + pad + column, y, line.c_str() + tab + 1,
-                       static_cast<int>(line.size() - tab - 1));
-        }
-        y += metrics.tmHeight;
-    }
-    ::SetBkMode(dc, previousMode);
-    ::SetTextColor(dc, previousColor);
+    PaintHelpOverlay(dc, screenRect.right - screenRect.left, screenRect.bottom - screenRect.top, lines);
 }
 
 LRESULT CPatternWindow::OnSetCursor(WPARAM wParam, LPARAM lParam) {
