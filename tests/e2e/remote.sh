@@ -100,16 +100,24 @@ argyll_dispwin() {
     fi
 }
 check "start-up with /argyll" start_program /argyll "127.0.0.1:$argyll"
-argyll_dispwin stdbuf -oL dispwin -v "-dweb:$argyll" -C 1,0,0 -C 0.2,0.4,0.6 -C 0.5,0.5,0.5 -C 0,0,0 \
-    >"$dir/dispwin.log" 2>&1 &
+# In its manual mode dispwin goes to the next colour when told (a Return): each is checked first.
+mkfifo "$dir/dispwin.in"
+argyll_dispwin stdbuf -oL dispwin -v -m "-dweb:$argyll" -C 1,0,0 -C 0.2,0.4,0.6 -C 0.5,0.5,0.5 -C 0,0,0 \
+    <"$dir/dispwin.in" >"$dir/dispwin.log" 2>&1 &
 dispwin=$!
+exec 9>"$dir/dispwin.in"
+echo >&9 # start
 solid() { remote_picture 8 "$1" "$2" "$3" "$1" "$2" "$3" 0 0 1 1 "$4"; }
 for patch in "1:255 0 0" "2:51 102 153" "3:128 128 128" "4:0 0 0"; do
     for _ in $(seq 100); do grep -q "^Patch no ${patch%%:*} " "$dir/dispwin.log" && break; sleep 0.1; done
     # shellcheck disable=SC2086
     check "dispwin patch ${patch%%:*} on every head" heads_match solid ${patch#*:}
+    echo >&9
 done
-wait "$dispwin"
+exec 9>&-
+for _ in $(seq 150); do kill -0 "$dispwin" 2>/dev/null || break; sleep 0.1; done
+kill "$dispwin" 2>/dev/null
+wait "$dispwin" 2>/dev/null
 dispwin=""
 peer_start "$here/hostile-peer.py" "$argyll"
 check "a broken HTTP answer is dropped" peer_ask "http HTTP/1.1 500 Oops\\r\\n\\r\\n#FF0000" answered 10
