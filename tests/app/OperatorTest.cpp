@@ -64,7 +64,7 @@ TEST_F(FrameTest, TheTimedRunStepsThroughTheTableShowingEachNameAndAOrAPatternKe
         SCOPED_TRACE(testing::Message() << "step " << step);
         ExpectEveryScreenShows(patternTable[step].mode);
         EXPECT_EQ(frame->windows[0]->label, patternTable[step].name);
-        PumpFor(1100);
+        PumpFor(step == 0 ? 1500 : 1000); // looked at half way between two steps
     }
     ExpectEveryScreenShows(patternTable[3].mode);
     EXPECT_EQ(frame->patternIndex, 3) << "a click goes on from the last chart shown";
@@ -74,7 +74,7 @@ TEST_F(FrameTest, TheTimedRunStepsThroughTheTableShowingEachNameAndAOrAPatternKe
     ExpectEveryScreenShows(patternTable[3].mode);
 
     frame->StartTimedRun(1, patternCount - 1); // round to the start
-    PumpFor(1100);
+    PumpFor(1500);
     ExpectEveryScreenShows(patternTable[0].mode);
     Type('7');
     EXPECT_FALSE(frame->Running());
