@@ -112,7 +112,7 @@ TEST_F(FrameTest, RemotePatchesOnEveryScreenTheStatusOnlyWhileNoneIsShownAndKeys
     Type('4'); // a pattern change keeps the status; a step's label goes back to it
     Press(VK_DOWN);
     EXPECT_EQ(frame->windows[0]->label, PatchLabel({230, 2}));
-    PumpFor(2300);
+    PumpFor(2800);
     EXPECT_EQ(frame->windows[0]->label, "Waiting for host:20002");
     Press(VK_F1);
 
@@ -132,7 +132,7 @@ TEST_F(FrameTest, RemotePatchesOnEveryScreenTheStatusOnlyWhileNoneIsShownAndKeys
     }
     frame->OnRemoteIgnored("no geometry");
     EXPECT_EQ(frame->windows[0]->label, "ignored: no geometry");
-    PumpFor(2300);
+    PumpFor(2800);
     EXPECT_EQ(frame->windows[0]->label, "");
     ExpectEveryScreenShows(patternRemote);
     Type('2');
