@@ -19,14 +19,10 @@ std::vector<RECT> SystemScreens() {
 } // namespace
 
 CFrame::CFrame(HINSTANCE instance)
-    : CWindow(instance), patternIndex(0), content{patternLevelRampChart,
-                                                  standardPatch,
-                                                  std::string(),
-                                                  false,
-                                                  {RGB(0, 0, 0), RGB(0, 0, 0), 0, 0, 1, 1}},
-      runSeconds(10), screenSource(&SystemScreens), keepAwakeLookup(&CKeepAwake::LookUpInKernel32),
-      settling(false), remakeSurfaces(false), running(false), runEntry(0),
-      pointerHidden(false), lastPointer{0, 0} {
+    : CWindow(instance), patternIndex(0), runSeconds(10), screenSource(&SystemScreens),
+      keepAwakeLookup(&CKeepAwake::LookUpInKernel32), settling(false), remakeSurfaces(false), running(false),
+      runEntry(0), pointerHidden(false), lastPointer{0, 0} {
+    content.mode = patternLevelRampChart;
     quitNotifier.Connect(this);
 }
 

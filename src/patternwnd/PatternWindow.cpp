@@ -11,8 +11,8 @@ const char* const CPatternWindow::className = "calibration pattern wndclass";
 CPatternWindow::CPatternWindow(CPatternInput* owner, HINSTANCE instance, int screenIndex,
                                const RECT& screenRect)
     : CWindow(instance), owner(owner), canvas(nullptr), screenRect(screenRect), screenIndex(screenIndex),
-      screenNumber(screenIndex + 1), screenCount(1), mode(patternNone),
-      params(standardPatch), remote{RGB(0, 0, 0), RGB(0, 0, 0), 0, 0, 0, 0}, overlay(false) {
+      screenNumber(screenIndex + 1), screenCount(1), mode(patternNone), params(standardPatch),
+      remote(ScreenContent().remote), overlay(false) {
     classInfo.lpszClassName = className;
 }
 

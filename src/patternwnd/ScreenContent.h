@@ -1,6 +1,6 @@
 #pragma once
+#include "Patch.h"
 #include "PatternMode.h"
-#include "PatternParams.h"
 #include "RemotePatch.h"
 #include <string>
 
@@ -9,9 +9,9 @@
 // (empty: none); and whether the help overlay is up. Every source of input changes this one value and
 // the frame applies it to every window.
 struct ScreenContent {
-    PatternMode mode;
-    PatternParams params;
+    PatternMode mode = patternNone;
+    PatternParams params = standardPatch;
     std::string label;
-    bool overlay;
-    RemotePatch remote;
+    bool overlay = false;
+    RemotePatch remote = {RGB(0, 0, 0), RGB(0, 0, 0), 0, 0, 1, 1}; // until software asks: black
 };

@@ -7,6 +7,7 @@
 #include "ResolveMessage.h"
 #include "TestWindow.h"
 #include <gtest/gtest.h>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -235,17 +236,27 @@ struct Recorder : CRemoteListener {
     std::vector<RemotePatch> patches;
 };
 
+// A connection to the test's own server, reporting to a recorder.
+class RemoteConnectionTest : public testing::Test {
+  protected:
+    void Connect(RemoteProtocol protocol, const std::string& host, int port) {
+        connection.reset(
+            new CRemoteConnection(::GetModuleHandleA(nullptr), &recorder, protocol, {host, port}));
+        ASSERT_TRUE(connection->Start());
+    }
+
+    LocalServer server;
+    Recorder recorder;
+    std::unique_ptr<CRemoteConnection> connection;
+};
+
 const std::string gray =
     "<calibration><color red=\"512\" green=\"512\" blue=\"512\" bits=\"10\"/><background "
     "red=\"0\" green=\"0\" blue=\"0\" bits=\"10\"/><geometry x=\"0\" y=\"0\" cx=\"1\" cy=\"1\"/>"
     "</calibration>";
 
-TEST(RemoteConnection, ResolveOverALocalSocketThroughBadInputAndAwayAndBack) {
-    LocalServer server;
-    Recorder recorder;
-    CRemoteConnection connection(::GetModuleHandleA(nullptr), &recorder, RemoteProtocol::resolve,
-                                 {"127.0.0.1", server.port});
-    ASSERT_TRUE(connection.Start());
+TEST_F(RemoteConnectionTest, ResolveOverALocalSocketThroughBadInputAndAwayAndBack) {
+    Connect(RemoteProtocol::resolve, "127.0.0.1", server.port);
     const std::string where = "127.0.0.1:" + std::to_string(server.port);
     ASSERT_TRUE(server.PumpUntil(
         [&] {
@@ -285,12 +296,8 @@ TEST(RemoteConnection, ResolveOverALocalSocketThroughBadInputAndAwayAndBack) {
     ASSERT_TRUE(server.PumpUntil([&] { return recorder.statuses.back() == "Waiting for " + where; }, 3000));
 }
 
-TEST(RemoteConnection, ArgyllEachColourOnAConnectionOfItsOwnAndABrokenAnswerDropsIt) {
-    LocalServer server;
-    Recorder recorder;
-    CRemoteConnection connection(::GetModuleHandleA(nullptr), &recorder, RemoteProtocol::argyll,
-                                 {"localhost", server.port});
-    ASSERT_TRUE(connection.Start());
+TEST_F(RemoteConnectionTest, ArgyllEachColourOnAConnectionOfItsOwnAndABrokenAnswerDropsIt) {
+    Connect(RemoteProtocol::argyll, "localhost", server.port);
     auto request = [&] {
         return server.PumpUntil([&] { return server.received.find("\r\n\r\n") != std::string::npos; }, 3000);
     };
@@ -314,17 +321,9 @@ TEST(RemoteConnection, ArgyllEachColourOnAConnectionOfItsOwnAndABrokenAnswerDrop
     EXPECT_EQ(recorder.patches.size(), 1u);
 }
 
-TEST(RemoteConnection, ANameThatDoesNotResolveSaysSo) {
-    Recorder recorder;
-    CRemoteConnection connection(::GetModuleHandleA(nullptr), &recorder, RemoteProtocol::resolve,
-                                 {"no-such-host.invalid", 20002});
-    ASSERT_TRUE(connection.Start());
-    const DWORD start = ::GetTickCount();
-    while (recorder.statuses.empty() && ::GetTickCount() - start < 10000) {
-        PumpMessages();
-        ::Sleep(10);
-    }
-    ASSERT_FALSE(recorder.statuses.empty());
+TEST_F(RemoteConnectionTest, ANameThatDoesNotResolveSaysSo) {
+    Connect(RemoteProtocol::resolve, "no-such-host.invalid", 20002);
+    ASSERT_TRUE(server.PumpUntil([&] { return !recorder.statuses.empty(); }, 10000));
     EXPECT_EQ(recorder.statuses[0], "No host named no-such-host.invalid (no-such-host.invalid:20002)");
 }
 
