@@ -44,8 +44,8 @@ int main() {
             const double fill = MedianMilliseconds(size.runs, [&] { canvas.Fill(RGB(12, 34, 56)); });
             char label[16];
             std::snprintf(label, sizeof label, "%dx%d", size.w, size.h);
-            const std::string name = std::string(pattern.name) + " (" + pattern.argument + ")";
-            std::printf("%-22s %-10s %10.2f %10.2f %7.2f\n", name.c_str(), label, draw, fill, draw / fill);
+            const char* name = pattern.argument != nullptr ? pattern.argument : "remote patch";
+            std::printf("%-22s %-10s %10.2f %10.2f %7.2f\n", name, label, draw, fill, draw / fill);
         }
     }
     return 0;

@@ -3,22 +3,23 @@
 #include "DiscoverScreens.h"
 #include "Frame.h"
 #include "PatternTable.h"
+#include "Texts.h"
 #include <stdexcept>
 
-CApp::CApp(HINSTANCE instance) : CAppBase(instance), showBox(&::MessageBoxA) {}
+CApp::CApp(HINSTANCE instance) : CAppBase(instance), showBox(&::MessageBoxW) {}
 
 CApp::~CApp() {}
 
 bool CApp::Init(int, const char* commandLine) {
     const CommandLine options = ParseCommandLine(commandLine != nullptr ? commandLine : "");
-    std::string error = options.error;
+    std::wstring error = options.error;
     if (error.empty() && !options.screens.empty())
         error = CheckScreens(options.screens, static_cast<int>(DiscoverScreens().size()));
     // A line that asks for help or for something the program cannot do shows no pattern at all; the
     // loop then ends at once with the code of the answer.
     if (options.help || !error.empty()) {
-        const std::string text = error.empty() ? Usage() : error + "\n\n" + Usage();
-        showBox(nullptr, text.c_str(), "Tessaryn", error.empty() ? MB_ICONINFORMATION : MB_ICONERROR);
+        const std::wstring text = error.empty() ? Usage() : error + L"\n\n" + Usage();
+        showBox(nullptr, text.c_str(), LoadText(1).c_str(), error.empty() ? MB_ICONINFORMATION : MB_ICONERROR);
         ::PostQuitMessage(error.empty() ? 0 : 1);
         return true;
     }
@@ -42,7 +43,7 @@ bool CApp::Init(int, const char* commandLine) {
     frame->Show(SW_HIDE);
     if (options.autoSeconds > 0) {
         frame->runSeconds = options.autoSeconds;
-        const PatternEntry* first = FindPattern(frame->content.mode);
+        const PatternEntry* first = FindPattern(frame->Content().mode);
         frame->StartTimedRun(options.autoSeconds, static_cast<size_t>(first - patternTable));
     }
     return true;

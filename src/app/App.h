@@ -16,5 +16,5 @@ class CApp : public CAppBase {
 
     std::unique_ptr<CFrame> frame;
     // How the command line is answered: the system's message box; tests record it instead.
-    int(WINAPI* showBox)(HWND owner, LPCSTR text, LPCSTR caption, UINT style);
+    int(WINAPI* showBox)(HWND owner, LPCWSTR text, LPCWSTR caption, UINT style);
 };

@@ -7,7 +7,7 @@
 // What the command line asks for, in the Windows manner: /option value, options in any case, -option
 // alike. Anything it does not know is an error, and the program then shows nothing.
 struct CommandLine {
-    std::string error;                 // what is wrong, for the operator; empty when the line is good
+    std::wstring error;                // what is wrong, for the operator; empty when the line is good
     bool help = false;                 // /?: only the usage is shown
     PatternMode pattern = patternNone; // /pattern KEY: the pattern to start with
     std::vector<int> screens;          // /screens LIST: the screens to cover, from 1; empty: all
@@ -19,6 +19,6 @@ struct CommandLine {
 
 CommandLine ParseCommandLine(const std::string& line);
 // The options and what they do, for the message box.
-std::string Usage();
+std::wstring Usage();
 // The error for chosen screens of which none exists among `count`; empty when one exists.
-std::string CheckScreens(const std::vector<int>& screens, int count);
+std::wstring CheckScreens(const std::vector<int>& screens, int count);

@@ -1,5 +1,4 @@
 #include "Frame.h"
-#include "DiscoverScreens.h"
 #include "PatternTable.h"
 #include "PatternWindow.h"
 #include "QuitNotifier.h"
@@ -10,25 +9,13 @@
 
 const char* const CFrame::className = "mrvk for p7sx wndclass";
 
-namespace {
-
-std::vector<RECT> SystemScreens() {
-    return DiscoverScreens();
-}
-
-} // namespace
-
 CFrame::CFrame(HINSTANCE instance)
-    : CWindow(instance), patternIndex(0), runSeconds(10), screenSource(&SystemScreens),
-      keepAwakeLookup(&CKeepAwake::LookUpInKernel32), settling(false), remakeSurfaces(false), running(false),
-      runEntry(0), pointerHidden(false), lastPointer{0, 0} {
-    content.mode = patternLevelRampChart;
+    : CWindow(instance), patternIndex(0), runSeconds(10), screenSource(&DiscoverLayout),
+      keepAwakeLookup(&CKeepAwake::LookUpInKernel32), screens(windows, this, instance), tickTimer(0) {
     quitNotifier.Connect(this);
 }
 
 CFrame::~CFrame() {
-    if (pointerHidden) // whatever window is under the pointer next shows its own
-        ::SetCursor(::LoadCursorA(nullptr, IDC_ARROW));
     // Screen order, first to last; the list holds the only references.
     for (auto& window : windows)
         window.reset();
@@ -51,11 +38,19 @@ bool CFrame::RegsiterClass() {
 bool CFrame::Create() {
     if (!CWindow::Create(WS_POPUP, 0, nullptr, nullptr, nullptr))
         throw CWindowingException("CreateWindow is failed. - CFrame::Create");
+    timers.reset(new CTimers(handle));
+    tickTimer = timers->Add([this] { OnTick(); });
+    layoutWatch.reset(new CLayoutWatch(*timers, screenSource, [this](const ScreenLayout& layout, bool changed) {
+        OnLayoutSettled(layout, changed);
+    }));
     keepAwake.reset(new CKeepAwake(keepAwakeLookup));
     CreateScreenWindows();
-    ::SetTimer(handle, layoutCheckTimer, layoutCheckPeriod, nullptr);
-    ::GetCursorPos(&lastPointer);
-    ::SetTimer(handle, pointerTimer, pointerDelay, nullptr);
+    pointer.reset(new CPointerHider(*timers, [this](HWND window) {
+        for (auto& ours : windows)
+            if (ours->handle == window)
+                return true;
+        return false;
+    }));
     return true;
 }
 
@@ -77,10 +72,10 @@ LRESULT CFrame::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         OnRButtonDown();
         return 0;
     case WM_DISPLAYCHANGE:
-        OnDisplayChange();
+        layoutWatch->OnDisplayChange();
         return 0;
     case WM_TIMER:
-        OnTimer(wParam);
+        timers->Fire(wParam);
         return 0;
     default:
         return ::DefWindowProcA(handle, msg, wParam, lParam);
@@ -94,128 +89,66 @@ LRESULT CFrame::OnCreate() {
     return 0;
 }
 
+// Any key but the help's own takes the help away first, then does what it always does.
 void CFrame::OnChar(WPARAM wParam, LPARAM) {
-    const signed char ch = static_cast<signed char>(wParam & 0xFF);
-    if (ch == 27 || ch == 32) {
-        Quit();
-        return;
-    }
-    if (ch == 'h' || ch == 'H' || ch == '?') {
-        ToggleOverlay();
-        return;
-    }
-    HideOverlay();
-    if (ch == 'a' || ch == 'A') {
-        if (running)
-            StopTimedRun();
-        else
-            StartTimedRun(runSeconds, 0);
-    } else if (const PatternEntry* pattern = PatternForKey(ch, content.mode)) {
-        StopTimedRun();
-        if (pattern->inCycle) {
-            SelectPattern(CyclePosition(pattern->mode) + 1);
-            ApplyPatternIndex();
-        } else {
-            ApplyPattern(pattern->mode); // a field: the cycle stays where it was
-        }
-    }
+    const KeyCommand command = CommandForChar(static_cast<char>(wParam & 0xFF), show.Content().mode);
+    if (command.command != Command::quit && command.command != Command::help)
+        Apply(show.HideHelp());
+    Do(command);
 }
 
 void CFrame::OnLButtonDown() {
-    HideOverlay();
-    StopTimedRun();
-    NextPattern();
-    ApplyPatternIndex();
+    Apply(show.HideHelp());
+    Do(CommandForClick(WM_LBUTTONDOWN));
 }
 
 void CFrame::OnRButtonDown() {
-    Quit();
+    Do(CommandForClick(WM_RBUTTONDOWN));
 }
 
-// The arrows and Home step the parameters of a pattern that has them (the centre square's level and
-// size); screen 0 says what is shown now. Elsewhere they do nothing.
+// Keys without a character: F1, and the arrows and Home, which step the parameters of a pattern that
+// has them. Keys with a character come again as WM_CHAR, and Shift or Ctrl alone do nothing.
 void CFrame::OnKeyDown(WPARAM virtualKey, LPARAM) {
-    if (virtualKey == VK_F1) {
-        ToggleOverlay();
-        return;
-    }
-    // Keys with a character come again as WM_CHAR, and Shift or Ctrl alone do nothing.
-    if (virtualKey != VK_UP && virtualKey != VK_DOWN && virtualKey != VK_LEFT && virtualKey != VK_RIGHT &&
-        virtualKey != VK_HOME)
-        return;
-    HideOverlay();
-    const PatternEntry* shown = FindPattern(content.mode);
-    if (shown == nullptr || shown->steps == nullptr)
-        return;
-    const bool fine = (::GetKeyState(VK_SHIFT) & 0x8000) != 0;
-    ScreenContent next = content;
-    if (!StepParams(*shown->steps, virtualKey, fine, next.params))
-        return;
-    next.label = shown->steps->label(next.params);
-    ApplyLabelled(next, false);
+    const KeyCommand command = CommandForKey(virtualKey);
+    if (command.command == Command::step)
+        Apply(show.HideHelp());
+    Do(command);
 }
 
-void CFrame::ToggleOverlay() {
-    ScreenContent next = content;
-    next.overlay = !next.overlay;
-    ApplyContent(next, false);
-}
-
-void CFrame::HideOverlay() {
-    if (content.overlay)
-        ToggleOverlay();
-}
-
-ScreenContent CFrame::PatternContent(PatternMode mode) const {
-    ScreenContent next = content;
-    next.mode = mode;
-    next.params = StandardParams(mode);
-    next.label = status;
-    return next;
-}
-
-void CFrame::StartWith(PatternMode mode) {
-    content = PatternContent(mode);
-    const int position = CyclePosition(mode);
-    if (position >= 0)
-        patternIndex = position;
-}
-
-void CFrame::OnTimer(UINT_PTR id) {
-    switch (id) {
-    case labelTimer: {
-        ::KillTimer(handle, labelTimer);
-        ScreenContent next = content;
-        next.label = status;
-        ApplyContent(next, false);
+void CFrame::Do(const KeyCommand& command) {
+    switch (command.command) {
+    case Command::quit:
+        Quit();
+        break;
+    case Command::help:
+        Apply(show.ToggleHelp());
+        break;
+    case Command::timedRun:
+        if (show.Running())
+            show.StopRun();
+        else
+            StartTimedRun(runSeconds, 0);
+        break;
+    case Command::pattern:
+        show.StopRun();
+        if (command.pattern->inCycle) {
+            SelectPattern(CyclePosition(command.pattern->mode) + 1);
+            ApplyPatternIndex();
+        } else {
+            ApplyPattern(command.pattern->mode); // a field or another chart: the cycle stays where it was
+        }
+        break;
+    case Command::next:
+        show.StopRun();
+        NextPattern();
+        ApplyPatternIndex();
+        break;
+    case Command::step:
+        Apply(show.Step(command.key, (::GetKeyState(VK_SHIFT) & 0x8000) != 0, ::GetTickCount()));
+        break;
+    case Command::none:
         break;
     }
-    case layoutCheckTimer:
-        OnLayoutCheck();
-        break;
-    case settleTimer:
-        OnSettled();
-        break;
-    case runTimer:
-        OnRunTimer();
-        break;
-    case pointerTimer:
-        HidePointer();
-        break;
-    }
-}
-
-void CFrame::ApplyLabelled(const ScreenContent& next, bool redraw) {
-    ApplyContent(next, redraw);
-    // Setting the timer again restarts it: the label stays two seconds after the last step.
-    ::SetTimer(handle, labelTimer, labelPeriod, nullptr);
-}
-
-void CFrame::ApplyContent(const ScreenContent& next, bool redraw) {
-    content = next;
-    for (auto& window : windows)
-        window->SetContent(content, redraw);
-    FocusFirstScreen();
 }
 
 void CFrame::Quit() {
@@ -237,11 +170,10 @@ void CFrame::ApplyPatternIndex() {
     ApplyPattern(CycleMode(patternIndex));
 }
 
+// Any pattern change makes the parameters standard again, and the label goes with them; the pattern is
+// drawn again even where it is shown already.
 void CFrame::ApplyPattern(PatternMode mode) {
-    // Any pattern change makes the parameters standard again, and the label goes with them; the
-    // pattern is drawn again even where it is shown already.
-    ::KillTimer(handle, labelTimer);
-    ApplyContent(PatternContent(mode), true);
+    Apply(show.ShowPattern(mode));
 }
 
 void CFrame::FocusFirstScreen() {
@@ -250,8 +182,86 @@ void CFrame::FocusFirstScreen() {
             ::SetFocus(window->handle);
 }
 
+void CFrame::CreateScreenWindows() {
+    ReconcileScreens(screenSource());
+}
+
 void CFrame::OnPreQuit(CQuitNotifier*, int) {}
 
 void CFrame::OnQuit(CQuitNotifier*, int code) {
     ::PostQuitMessage(code);
+}
+
+void CFrame::Apply(CShowController::Update update) {
+    if (update != CShowController::Update::none) {
+        const PatternMode mode = show.Content().mode;
+        // A pattern of the timed run that is one of the cycle's: a click afterwards goes on from it.
+        if (update == CShowController::Update::redraw && CyclePosition(mode) >= 0)
+            patternIndex = CyclePosition(mode);
+        screens.Show(show.Content(), update == CShowController::Update::redraw);
+        FocusFirstScreen();
+    }
+    CShowController::Time when;
+    if (timers && show.NextTick(when)) {
+        const LONG wait = static_cast<LONG>(when - ::GetTickCount());
+        timers->Start(tickTimer, wait > 0 ? static_cast<UINT>(wait) : 0);
+    } else if (timers) {
+        timers->Stop(tickTimer);
+    }
+}
+
+void CFrame::OnTick() {
+    Apply(show.Tick(::GetTickCount()));
+}
+
+void CFrame::ReconcileScreens(const ScreenLayout& layout) {
+    if (layoutWatch)
+        layoutWatch->Follow(layout);
+    screens.Reconcile(layout, chosenScreens, show.Content());
+    FocusFirstScreen();
+}
+
+void CFrame::OnLayoutSettled(const ScreenLayout& layout, bool displayChanged) {
+    ReconcileScreens(layout);
+    if (displayChanged) {
+        screens.RemakeSurfaces();
+        FocusFirstScreen();
+    }
+}
+
+void CFrame::StartWith(PatternMode mode) {
+    show.ShowPattern(mode);
+    const int position = CyclePosition(mode);
+    if (position >= 0)
+        patternIndex = position;
+}
+
+void CFrame::StartTimedRun(int seconds, size_t first) {
+    Apply(show.StartRun(seconds, first, ::GetTickCount()));
+}
+
+void CFrame::OnMouseMove() {
+    if (pointer)
+        pointer->Moved();
+}
+
+bool CFrame::PointerHidden() const {
+    return pointer && pointer->Hidden();
+}
+
+bool CFrame::StartRemote(RemoteProtocol protocol, const RemoteTarget& target) {
+    remote.reset(new CRemoteConnection(instance, this, protocol, target));
+    return remote->Start();
+}
+
+void CFrame::OnRemoteStatus(const std::wstring& text) {
+    Apply(show.ShowStatus(text));
+}
+
+void CFrame::OnRemotePatch(const RemotePatch& patch) {
+    Apply(show.ShowRemotePatch(patch));
+}
+
+void CFrame::OnRemoteIgnored(const std::wstring& why) {
+    Apply(show.ShowIgnored(why, ::GetTickCount()));
 }

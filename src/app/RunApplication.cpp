@@ -10,6 +10,7 @@ int RunApplication(HINSTANCE instance, const char* commandLine, int showCommand,
         return app->Run(showCommand, commandLine);
     } catch (const std::exception& e) {
         showBox(nullptr, e.what(), "Tessaryn - Top level exception handler", MB_ICONERROR);
-        return 0;
+        // A failure is no success: a script that starts the program must be able to tell.
+        return 1;
     }
 }

@@ -1,4 +1,5 @@
 #include "Patch.h"
+#include "Texts.h"
 #include <cmath>
 #include <cstdint>
 
@@ -19,6 +20,6 @@ RECT PatchSquare(int width, int height, int percent) {
     return {left, top, left + side, top + side};
 }
 
-std::string PatchLabel(const PatternParams& patch) {
-    return LevelLabel(patch.level) + " \xB7 " + std::to_string(patch.size) + "% window";
+std::wstring PatchLabel(const PatternParams& patch) {
+    return FormatText(IDS_PATCH_LABEL, {LevelLabel(patch.level), Number(patch.size)});
 }

@@ -15,5 +15,5 @@ extern const ParamSteps patchSteps;
 // gives an empty square.
 RECT PatchSquare(int width, int height, int percent);
 
-// What the label says, in Latin-1: e.g. "50% (128) \xB7 10% window" (0xB7 is the middle dot).
-std::string PatchLabel(const PatternParams& patch);
+// What the label says: e.g. "50% (128) · 10% window".
+std::wstring PatchLabel(const PatternParams& patch);

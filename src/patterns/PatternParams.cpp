@@ -1,4 +1,5 @@
 #include "PatternParams.h"
+#include "Texts.h"
 
 namespace {
 
@@ -32,9 +33,9 @@ int NextPatchLevel(int level, int direction, bool fine) {
     return 0;
 }
 
-std::string LevelLabel(int level) {
+std::wstring LevelLabel(int level) {
     const int percent = (level * 100 * 2 + 255) / (2 * 255); // rounded
-    return std::to_string(percent) + "% (" + std::to_string(level) + ")";
+    return FormatText(IDS_LEVEL_LABEL, {Number(percent), Number(level)});
 }
 
 bool StepParams(const ParamSteps& steps, WPARAM virtualKey, bool fine, PatternParams& params) {

@@ -1,4 +1,5 @@
 #include "PatternTable.h"
+#include "Texts.h"
 #include "UniformityGrid.h"
 #include <cstring>
 
@@ -41,25 +42,32 @@ template <COLORREF color> void Field(CCanvas& canvas, int, int, const PatternPar
     canvas.DrawField(color);
 }
 
+void RemotePicture(CCanvas& canvas, int screenWidth, int screenHeight, const PatternParams& params) {
+    const RemotePatch& patch = params.remote;
+    canvas.DrawCentreSquare(RemotePatchRect(patch, screenWidth, screenHeight), patch.color, patch.background);
+}
+
 } // namespace
 
 const PatternEntry patternTable[] = {
-    {patternLevelRampChart, '1', "9", "level ramp chart", true, &LevelRampChart, nullptr},
-    {patternGrayRingChart, '2', "8", "gray ring chart", true, &GrayRingChart, nullptr},
-    {patternGrayStepBands, '3', "7", "gray step bands", true, &GrayStepBands, nullptr},
-    {patternCentreSquare, '4', "11", "centre square", true, &CentreSquareOnBlack, &patchSteps},
-    {patternGammaChart, 'G', "gamma", "gamma chart", false, &GammaChart, nullptr},
-    {patternInversionChart, 'I', "inversion", "inversion chart", false, &InversionChart, nullptr},
-    {patternCheckerboard, 'C', "checker", "contrast checkerboard", false, &Checkerboard<false>, nullptr},
-    {patternInvertedCheckerboard, 'C', "checker:inverted", "inverted checkerboard", false,
+    {patternLevelRampChart, '1', "9", IDS_NAME_LEVEL_RAMP_CHART, true, &LevelRampChart, nullptr},
+    {patternGrayRingChart, '2', "8", IDS_NAME_GRAY_RING_CHART, true, &GrayRingChart, nullptr},
+    {patternGrayStepBands, '3', "7", IDS_NAME_GRAY_STEP_BANDS, true, &GrayStepBands, nullptr},
+    {patternCentreSquare, '4', "11", IDS_NAME_CENTRE_SQUARE, true, &CentreSquareOnBlack, &patchSteps},
+    {patternGammaChart, 'G', "gamma", IDS_NAME_GAMMA_CHART, false, &GammaChart, nullptr},
+    {patternInversionChart, 'I', "inversion", IDS_NAME_INVERSION_CHART, false, &InversionChart, nullptr},
+    {patternCheckerboard, 'C', "checker", IDS_NAME_CHECKERBOARD, false, &Checkerboard<false>, nullptr},
+    {patternInvertedCheckerboard, 'C', "checker:inverted", IDS_NAME_INVERTED_CHECKERBOARD, false,
      &Checkerboard<true>, nullptr},
-    {patternUniformityGrid, 'U', "uniformity", "uniformity grid", false, &UniformityGrid, &uniformitySteps},
-    {patternRedField, '5', "red", "red field", false, &Field<RGB(255, 0, 0)>, nullptr},
-    {patternGreenField, '6', "green", "green field", false, &Field<RGB(0, 255, 0)>, nullptr},
-    {patternBlueField, '7', "blue", "blue field", false, &Field<RGB(0, 0, 255)>, nullptr},
-    {patternWhiteField, '8', "white", "white field", false, &Field<RGB(255, 255, 255)>, nullptr},
-    {patternBlackField, '9', "black", "black field", false, &Field<RGB(0, 0, 0)>, nullptr},
-    {patternGrayField, '0', "gray", "50% gray field", false, &Field<RGB(128, 128, 128)>, nullptr},
+    {patternUniformityGrid, 'U', "uniformity", IDS_NAME_UNIFORMITY_GRID, false, &UniformityGrid,
+     &uniformitySteps},
+    {patternRedField, '5', "red", IDS_NAME_RED_FIELD, false, &Field<RGB(255, 0, 0)>, nullptr},
+    {patternGreenField, '6', "green", IDS_NAME_GREEN_FIELD, false, &Field<RGB(0, 255, 0)>, nullptr},
+    {patternBlueField, '7', "blue", IDS_NAME_BLUE_FIELD, false, &Field<RGB(0, 0, 255)>, nullptr},
+    {patternWhiteField, '8', "white", IDS_NAME_WHITE_FIELD, false, &Field<RGB(255, 255, 255)>, nullptr},
+    {patternBlackField, '9', "black", IDS_NAME_BLACK_FIELD, false, &Field<RGB(0, 0, 0)>, nullptr},
+    {patternGrayField, '0', "gray", IDS_NAME_GRAY_FIELD, false, &Field<RGB(128, 128, 128)>, nullptr},
+    {patternRemote, '\0', nullptr, IDS_NAME_REMOTE_PATCH, false, &RemotePicture, nullptr},
 };
 
 const size_t patternCount = sizeof patternTable / sizeof patternTable[0];
@@ -71,12 +79,21 @@ const PatternEntry* FindPattern(PatternMode mode) {
     return nullptr;
 }
 
+size_t NextChoosable(size_t index) {
+    for (size_t step = 1; step <= patternCount; ++step) {
+        const size_t next = (index + step) % patternCount;
+        if (Choosable(patternTable[next]))
+            return next;
+    }
+    return index;
+}
+
 const PatternEntry* PatternForKey(char key, PatternMode shown) {
     const char upper = key >= 'a' && key <= 'z' ? static_cast<char>(key - 'a' + 'A') : key;
     const PatternEntry* first = nullptr;
     bool afterShown = false;
     for (const PatternEntry& entry : patternTable) {
-        if (entry.key == upper) {
+        if (Choosable(entry) && entry.key == upper) {
             if (afterShown)
                 return &entry;
             if (first == nullptr)
@@ -89,7 +106,7 @@ const PatternEntry* PatternForKey(char key, PatternMode shown) {
 
 const PatternEntry* FindPatternByArgument(const char* argument) {
     for (const PatternEntry& entry : patternTable)
-        if (std::strcmp(entry.argument, argument) == 0)
+        if (entry.argument != nullptr && std::strcmp(entry.argument, argument) == 0)
             return &entry;
     return nullptr;
 }

@@ -5,14 +5,16 @@
 #include <cstddef>
 
 // Every pattern the program shows, in one table: its mode, the key that shows it, its argument to the
-// render tool, its name, whether left clicks step through it (the charts, in table order), how it is
-// drawn on the canvas of a screenWidth x screenHeight screen with its parameters, and how the arrow
-// keys step those (null for a pattern without parameters).
+// render tool, its name (a text's number), whether left clicks step through it (the charts, in table
+// order), how it is drawn on the canvas of a screenWidth x screenHeight screen with its parameters, and
+// how the arrow keys step those (null for a pattern without parameters). Calibration software's
+// picture is drawn through the table too, but no key, click, timed run, option or help line reaches
+// it: its key is '\0' and it has no argument.
 struct PatternEntry {
     PatternMode mode;
     char key;
     const char* argument;
-    const char* name;
+    UINT name;
     bool inCycle;
     void (*draw)(CCanvas& canvas, int screenWidth, int screenHeight, const PatternParams& params);
     const ParamSteps* steps;
@@ -21,7 +23,14 @@ struct PatternEntry {
 extern const PatternEntry patternTable[];
 extern const size_t patternCount;
 
-// The entry of a mode, a key or a render-tool argument; null when there is none.
+// Whether the operator can choose the pattern: by its key, a click, the timed run, the command line.
+inline bool Choosable(const PatternEntry& entry) {
+    return entry.key != '\0';
+}
+// The next choosable entry after entry `index` in table order, round to the start.
+size_t NextChoosable(size_t index);
+
+// The entry of a mode or a render-tool argument; null when there is none.
 const PatternEntry* FindPattern(PatternMode mode);
 const PatternEntry* FindPatternByArgument(const char* argument);
 // The pattern a key shows (upper and lower case alike) while `shown` is on the screens: the first with

@@ -1,5 +1,6 @@
 #include "UniformityGrid.h"
 #include "Canvas.h"
+#include "Texts.h"
 #include <algorithm>
 #include <vector>
 
@@ -12,9 +13,8 @@ const int regionCounts[] = {3, 5, 9};
 const ParamSteps uniformitySteps = {
     {128, 3}, regionCounts, sizeof regionCounts / sizeof regionCounts[0], &UniformityLabel};
 
-std::string UniformityLabel(const PatternParams& params) {
-    const std::string n = std::to_string(params.size);
-    return LevelLabel(params.level) + " \xB7 " + n + "\xD7" + n;
+std::wstring UniformityLabel(const PatternParams& params) {
+    return FormatText(IDS_UNIFORMITY_LABEL, {LevelLabel(params.level), Number(params.size)});
 }
 
 void CCanvas::DrawUniformityGrid(int level, int regions) {

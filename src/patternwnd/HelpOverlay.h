@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-// Paints the lines of the help overlay (see HelpText.h: a tab starts a second column) in a dark box
-// with light text, centred in a width x height window. The font grows with the screen and shrinks where
-// the box would not fit.
-void PaintHelpOverlay(HDC dc, int width, int height, const std::vector<std::string>& lines);
+// Paints the lines of the help overlay (a tab starts a second column) in a dark box with light text,
+// centred in a width x height window. The font grows with the screen and shrinks where the box would
+// not fit.
+void PaintHelpOverlay(HDC dc, int width, int height, const std::vector<std::wstring>& lines);

@@ -1,9 +1,9 @@
 #include "PatternWindow.h"
 #include "DrawPatternMode.h"
-#include "GdiObject.h"
-#include "GdiSelect.h"
 #include "HelpOverlay.h"
 #include "HelpText.h"
+#include "KeyMap.h"
+#include "ScreenText.h"
 #include <algorithm>
 
 const char* const CPatternWindow::className = "calibration pattern wndclass";
@@ -11,8 +11,7 @@ const char* const CPatternWindow::className = "calibration pattern wndclass";
 CPatternWindow::CPatternWindow(CPatternInput* owner, HINSTANCE instance, int screenIndex,
                                const RECT& screenRect)
     : CWindow(instance), owner(owner), canvas(nullptr), screenRect(screenRect), screenIndex(screenIndex),
-      screenNumber(screenIndex + 1), screenCount(1), mode(patternNone), params(standardPatch),
-      remote(ScreenContent().remote), overlay(false) {
+      mode(patternNone), screen{screenIndex + 1, 1, {0, 0, false}} {
     classInfo.lpszClassName = className;
 }
 
@@ -58,14 +57,26 @@ void CPatternWindow::SetMode(PatternMode newMode) {
 }
 
 void CPatternWindow::SetScreen(int newIndex, const RECT& newRect) {
+    const std::wstring label = ShownLabel();
     screenIndex = newIndex;
-    if (::EqualRect(&screenRect, &newRect))
+    if (::EqualRect(&screenRect, &newRect)) {
+        if (ShownLabel() != label) // the first screen's label has come or gone with the place in the list
+            Repaint();
         return;
+    }
     screenRect = newRect;
     if (handle == nullptr)
         return;
     OnSize();
     Redraw();
+}
+
+void CPatternWindow::Describe(const ScreenDescription& description) {
+    if (description == screen)
+        return;
+    screen = description;
+    if (content.overlay)
+        Repaint();
 }
 
 void CPatternWindow::RemakeSurface() {
@@ -76,21 +87,26 @@ void CPatternWindow::RemakeSurface() {
     Redraw();
 }
 
-void CPatternWindow::SetContent(const ScreenContent& content, bool redraw) {
-    const std::string newLabel = screenIndex == 0 ? content.label : std::string();
-    const bool draw = redraw || content.mode != mode || content.params != params ||
-                      (content.mode == patternRemote && content.remote != remote);
-    const bool paint = newLabel != label || content.overlay != overlay;
-    label = newLabel;
-    overlay = content.overlay;
-    params = content.params;
-    remote = content.remote;
-    if (draw) {
+void CPatternWindow::SetContent(const ScreenContent& next, bool redraw) {
+    const std::wstring label = ShownLabel();
+    const bool overlay = content.overlay;
+    const bool draw = redraw || next.mode != mode || next.params != content.params;
+    content = next;
+    if (draw)
         SetMode(content.mode); // draws and paints, label and all
-    } else if (paint && handle != nullptr) {
-        Invalidate(nullptr, true);
-        Update();
-    }
+    else if (ShownLabel() != label || content.overlay != overlay)
+        Repaint();
+}
+
+std::wstring CPatternWindow::ShownLabel() const {
+    return screenIndex == 0 ? content.label : std::wstring();
+}
+
+void CPatternWindow::Repaint() {
+    if (handle == nullptr)
+        return;
+    Invalidate(nullptr, true);
+    Update();
 }
 
 void CPatternWindow::Redraw() {
@@ -104,10 +120,7 @@ void CPatternWindow::DrawPattern() {
     if (canvas == nullptr)
         return;
     const int w = screenRect.right - screenRect.left, h = screenRect.bottom - screenRect.top;
-    if (mode == patternRemote)
-        canvas->DrawCentreSquare(RemotePatchRect(remote, w, h), remote.color, remote.background);
-    else
-        DrawPatternMode(*canvas, mode, w, h, params);
+    DrawPatternMode(*canvas, mode, w, h, content.params);
 }
 
 LRESULT CPatternWindow::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -177,9 +190,9 @@ void CPatternWindow::OnPaint() {
     ::BeginPaint(handle, &paint);
     if (canvas) // without one there is nothing to show, but the paint must end
         canvas->PaintTo(paint);
-    if (!label.empty())
+    if (!ShownLabel().empty())
         PaintLabel(paint.hdc);
-    if (overlay)
+    if (content.overlay)
         PaintOverlay(paint.hdc);
     ::EndPaint(handle, &paint);
 }
@@ -187,29 +200,15 @@ void CPatternWindow::OnPaint() {
 void CPatternWindow::PaintLabel(HDC dc) {
     const int h = screenRect.bottom - screenRect.top;
     const int fontHeight = std::max(12, h / 54);
-    LOGFONTA logFont = {};
-    logFont.lfHeight = -fontHeight;
-    logFont.lfWeight = FW_NORMAL;
-    logFont.lfCharSet = DEFAULT_CHARSET;
-    CFont font(::CreateFontIndirectA(&logFont));
-    CGdiSelect selectedFont(dc, font);
-    const COLORREF previousColor = ::SetTextColor(dc, RGB(96, 96, 96)); // dim on black
-    const int previousMode = ::SetBkMode(dc, TRANSPARENT);
-    // The label is Latin-1 (its middle dot is 0xB7); written as such whatever the system's code page.
-    std::wstring text;
-    for (char c : label)
-        text += static_cast<wchar_t>(static_cast<unsigned char>(c));
-    ::TextOutW(dc, fontHeight, h - 2 * fontHeight, text.c_str(), static_cast<int>(text.size()));
-    ::SetBkMode(dc, previousMode);
-    ::SetTextColor(dc, previousColor);
+    const CScreenText text(dc, fontHeight);
+    text.Draw(fontHeight, h - 2 * fontHeight, ShownLabel(), RGB(96, 96, 96)); // dim on black
 }
 
 void CPatternWindow::PaintOverlay(HDC dc) {
-    std::vector<std::string> lines =
-        IdentityLines(screenNumber, screenCount, screenRect, DescribeScreen(screenRect));
+    std::vector<std::wstring> lines = IdentityLines(screen, screenRect);
     if (screenIndex == 0) {
-        lines.push_back(std::string());
-        const std::vector<std::string> keys = KeyLines();
+        lines.push_back(std::wstring());
+        const std::vector<std::wstring> keys = KeyLines();
         lines.insert(lines.end(), keys.begin(), keys.end());
     }
     PaintHelpOverlay(dc, screenRect.right - screenRect.left, screenRect.bottom - screenRect.top, lines);

@@ -4,6 +4,7 @@
 #include "RemoteConnection.h"
 #include "ArgyllWeb.h"
 #include "ResolveMessage.h"
+#include "Texts.h"
 
 const char* const CRemoteConnection::className = "tessaryn remote wndclass";
 
@@ -51,7 +52,7 @@ LRESULT CRemoteConnection::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         if (wParam == retryTimer)
             Look();
         else
-            Retry("Waiting for " + target.Text()); // a message began and never ended
+            Retry(Waiting()); // a message began and never ended
         return 0;
     case WM_DESTROY:
         return 0;
@@ -70,14 +71,14 @@ void CRemoteConnection::Look() {
     lookup = ::WSAAsyncGetHostByName(handle, resolvedMessage, target.host.c_str(), hostBuffer.data(),
                                      static_cast<int>(hostBuffer.size()));
     if (lookup == nullptr)
-        Retry("Cannot look up " + target.host);
+        Retry(FormatText(IDS_CANNOT_LOOK_UP, {Widen(target.host)}));
 }
 
 void CRemoteConnection::OnResolved(LPARAM lParam) {
     lookup = nullptr;
     const hostent* host = reinterpret_cast<const hostent*>(hostBuffer.data());
     if (WSAGETASYNCERROR(lParam) != 0 || host->h_addrtype != AF_INET || host->h_addr_list[0] == nullptr) {
-        Retry("No host named " + target.host + " (" + target.Text() + ")");
+        Retry(FormatText(IDS_NO_HOST, {Widen(target.host), Widen(target.Text())}));
         return;
     }
     address = *reinterpret_cast<const unsigned long*>(host->h_addr_list[0]);
@@ -89,7 +90,7 @@ void CRemoteConnection::Connect() {
     socket = ::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
     if (socket == INVALID_SOCKET ||
         ::WSAAsyncSelect(socket, handle, socketMessage, FD_CONNECT | FD_READ | FD_CLOSE) != 0) {
-        Retry("Waiting for " + target.Text());
+        Retry(Waiting());
         return;
     }
     sockaddr_in to = {};
@@ -98,12 +99,12 @@ void CRemoteConnection::Connect() {
     to.sin_port = ::htons(static_cast<u_short>(target.port));
     if (::connect(socket, reinterpret_cast<const sockaddr*>(&to), sizeof to) != 0 &&
         ::WSAGetLastError() != WSAEWOULDBLOCK) {
-        Retry("Waiting for " + target.Text());
+        Retry(Waiting());
         return;
     }
     // Each of ArgyllCMS's colours comes on a connection of its own: only the first says it waits.
     if (protocol == RemoteProtocol::resolve || requests == 0)
-        listener->OnRemoteStatus("Waiting for " + target.Text());
+        listener->OnRemoteStatus(Waiting());
 }
 
 void CRemoteConnection::OnSocket(WPARAM wParam, LPARAM lParam) {
@@ -112,7 +113,7 @@ void CRemoteConnection::OnSocket(WPARAM wParam, LPARAM lParam) {
     switch (WSAGETSELECTEVENT(lParam)) {
     case FD_CONNECT:
         if (WSAGETSELECTERROR(lParam) != 0)
-            Retry("Waiting for " + target.Text());
+            Retry(Waiting());
         else
             OnConnected();
         break;
@@ -136,13 +137,13 @@ void CRemoteConnection::OnConnected() {
             ArgyllRequest(shown, target.host, target.port, ::GetTickCount() * 2654435761u + requests);
         if (::send(socket, request.data(), static_cast<int>(request.size()), 0) !=
             static_cast<int>(request.size())) {
-            Retry("Waiting for " + target.Text());
+            Retry(Waiting());
             return;
         }
         if (requests++ > 0)
             return;
     }
-    listener->OnRemoteStatus("Connected to " + target.Text());
+    listener->OnRemoteStatus(FormatText(IDS_CONNECTED_TO, {Widen(target.Text())}));
 }
 
 void CRemoteConnection::Receive() {
@@ -156,7 +157,7 @@ void CRemoteConnection::Receive() {
         } else {
             answer.append(data, static_cast<size_t>(got));
             if (answer.size() > 65536) {
-                Retry("Waiting for " + target.Text());
+                Retry(Waiting());
                 return;
             }
             ::SetTimer(handle, stallTimer, stallPeriod, nullptr);
@@ -166,7 +167,7 @@ void CRemoteConnection::Receive() {
 
 void CRemoteConnection::OnResolveBytes(const char* data, size_t size) {
     if (!framing.Feed(data, size)) {
-        Retry("Waiting for " + target.Text()); // a length no message has: the stream is lost
+        Retry(Waiting()); // a length no message has: the stream is lost
         return;
     }
     // A message begun and not ended holds the clock; a whole one stops it.
@@ -178,7 +179,7 @@ void CRemoteConnection::OnResolveBytes(const char* data, size_t size) {
     messages.swap(framing.messages);
     for (const std::string& message : messages) {
         RemotePatch patch;
-        const std::string why = ReadResolveMessage(message, patch);
+        const std::wstring why = ReadResolveMessage(message, patch);
         if (why.empty())
             listener->OnRemotePatch(patch);
         else
@@ -190,7 +191,7 @@ void CRemoteConnection::OnClosed() {
     ::KillTimer(handle, stallTimer);
     if (protocol == RemoteProtocol::resolve) {
         // The run is over; the software opens a new connection for the next one.
-        Retry("Waiting for " + target.Text());
+        Retry(Waiting());
         return;
     }
     Answered();
@@ -200,7 +201,7 @@ void CRemoteConnection::Answered() {
     COLORREF color;
     switch (ReadArgyllAnswer(answer, color)) {
     case ArgyllAnswer::broken:
-        Retry("Waiting for " + target.Text());
+        Retry(Waiting());
         return;
     case ArgyllAnswer::color:
         shown = color;
@@ -213,7 +214,11 @@ void CRemoteConnection::Answered() {
     Connect(); // at once: the next request says the colour is up
 }
 
-void CRemoteConnection::Retry(const std::string& status) {
+std::wstring CRemoteConnection::Waiting() const {
+    return FormatText(IDS_WAITING_FOR, {Widen(target.Text())});
+}
+
+void CRemoteConnection::Retry(const std::wstring& status) {
     CloseSocket();
     requests = 0;
     listener->OnRemoteStatus(status);

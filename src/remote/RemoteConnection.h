@@ -40,7 +40,9 @@ class CRemoteConnection : public CWindow {
     void OnResolveBytes(const char* data, size_t size);
     void Answered();
     // Drops the connection and tries again after retryPeriod, saying so on the first screen.
-    void Retry(const std::string& status);
+    void Retry(const std::wstring& status);
+    // "Waiting for HOST:PORT", the status of every retry but a failed look-up's.
+    std::wstring Waiting() const;
     void CloseSocket();
 
     CRemoteListener* listener;

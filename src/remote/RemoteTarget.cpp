@@ -1,4 +1,5 @@
 #include "RemoteTarget.h"
+#include "WholeNumber.h"
 #include <cctype>
 
 bool ParseRemoteTarget(const std::string& text, int defaultPort, RemoteTarget& target) {
@@ -10,18 +11,7 @@ bool ParseRemoteTarget(const std::string& text, int defaultPort, RemoteTarget& t
         if (!std::isalnum(static_cast<unsigned char>(c)) && c != '.' && c != '-' && c != '_')
             return false;
     int port = defaultPort;
-    if (colon != std::string::npos) {
-        const std::string digits = text.substr(colon + 1);
-        if (digits.empty() || digits.size() > 5)
-            return false;
-        port = 0;
-        for (char c : digits) {
-            if (!std::isdigit(static_cast<unsigned char>(c)))
-                return false;
-            port = port * 10 + (c - '0');
-        }
-    }
-    if (port < 1 || port > 65535)
+    if (colon != std::string::npos && !ReadWholeNumber(text.substr(colon + 1), 1, 65535, port))
         return false;
     target = {host, port};
     return true;

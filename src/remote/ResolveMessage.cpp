@@ -1,8 +1,9 @@
 #include "ResolveMessage.h"
+#include "Texts.h"
+#include "WholeNumber.h"
 #include <boost/property_tree/ptree.hpp>
 #include <boost/property_tree/xml_parser.hpp>
 #include <cmath>
-#include <cstdlib>
 #include <locale>
 #include <sstream>
 
@@ -10,14 +11,10 @@ namespace {
 
 using Tree = boost::property_tree::ptree;
 
-// An attribute as a whole number; false when it is missing or is not one.
-bool WholeNumber(const Tree& attributes, const char* name, long& value) {
+// An attribute as a whole number up to `highest`; false when it is missing or is not one.
+bool WholeNumber(const Tree& attributes, const char* name, int highest, int& value) {
     const auto text = attributes.get_optional<std::string>(name);
-    if (!text || text->empty() || text->size() > 9)
-        return false;
-    char* end = nullptr;
-    value = std::strtol(text->c_str(), &end, 10);
-    return *end == '\0' && (*text)[0] != '-' && (*text)[0] != '+' && (*text)[0] != ' ';
+    return text && ReadWholeNumber(*text, 0, highest, value);
 }
 
 // An attribute as a fraction of the screen, 0 to 1; a decimal comma reads as a point.
@@ -35,30 +32,30 @@ bool Fraction(const Tree& attributes, const char* name, double& value) {
            value <= 1;
 }
 
-std::string ReadColor(const Tree* element, const char* what, COLORREF& color) {
+std::wstring ReadColor(const Tree* element, const char* what, COLORREF& color) {
     const auto attributes = element ? element->get_child_optional("<xmlattr>") : boost::none;
     if (!attributes)
-        return std::string("no ") + what;
-    long bits = 8;
-    if (attributes->count("bits") && (!WholeNumber(*attributes, "bits", bits) || bits < 1 || bits > 16))
-        return std::string(what) + " bits out of range";
-    long rgb[3];
+        return FormatText(IDS_NO_ELEMENT, {Widen(what)});
+    int bits = 8;
+    if (attributes->count("bits") && (!WholeNumber(*attributes, "bits", 16, bits) || bits < 1))
+        return FormatText(IDS_BITS_OUT_OF_RANGE, {Widen(what)});
+    int rgb[3];
     const char* names[3] = {"red", "green", "blue"};
     for (int i = 0; i < 3; ++i)
-        if (!WholeNumber(*attributes, names[i], rgb[i]) || rgb[i] >= (1L << bits))
-            return std::string(what) + " " + names[i] + " missing or out of range";
+        if (!WholeNumber(*attributes, names[i], (1 << bits) - 1, rgb[i]))
+            return FormatText(IDS_VALUE_OUT_OF_RANGE, {Widen(what), Widen(names[i])});
     color = RGB(CodeToLevel(rgb[0], bits), CodeToLevel(rgb[1], bits), CodeToLevel(rgb[2], bits));
-    return std::string();
+    return std::wstring();
 }
 
-std::string ReadGeometry(const Tree* element, RemotePatch& patch) {
+std::wstring ReadGeometry(const Tree* element, RemotePatch& patch) {
     const auto attributes = element ? element->get_child_optional("<xmlattr>") : boost::none;
     if (!attributes)
-        return "no geometry";
+        return LoadText(IDS_NO_GEOMETRY);
     if (!Fraction(*attributes, "x", patch.x) || !Fraction(*attributes, "y", patch.y) ||
         !Fraction(*attributes, "cx", patch.cx) || !Fraction(*attributes, "cy", patch.cy))
-        return "geometry missing or out of range";
-    return std::string();
+        return LoadText(IDS_GEOMETRY_OUT_OF_RANGE);
+    return std::wstring();
 }
 
 const Tree* Child(const Tree& tree, const char* name) {
@@ -73,23 +70,23 @@ int CodeToLevel(long code, int bits) {
     return static_cast<int>(std::floor(static_cast<double>(code) * 255 / largest + 0.5));
 }
 
-std::string ReadResolveMessage(const std::string& xml, RemotePatch& patch) {
+std::wstring ReadResolveMessage(const std::string& xml, RemotePatch& patch) {
     try {
         Tree tree;
         std::istringstream in(xml);
         boost::property_tree::read_xml(in, tree);
         const Tree* calibration = Child(tree, "calibration");
         if (calibration == nullptr || tree.size() != 1)
-            return "not a calibration message";
+            return LoadText(IDS_NOT_CALIBRATION);
         RemotePatch read = {RGB(0, 0, 0), RGB(0, 0, 0), 0, 0, 1, 1};
-        std::string error;
+        std::wstring error;
         if (const Tree* shapes = Child(*calibration, "shapes")) {
             std::vector<const Tree*> rectangles;
             for (const auto& child : *shapes)
                 if (child.first == "rectangle")
                     rectangles.push_back(&child.second);
             if (rectangles.empty() || rectangles.size() > 2)
-                return "unknown form: " + std::to_string(rectangles.size()) + " rectangles";
+                return FormatText(IDS_UNKNOWN_FORM, {Number(static_cast<long long>(rectangles.size()))});
             const Tree& shown = *rectangles.back();
             if (rectangles.size() == 2)
                 error = ReadColor(Child(*rectangles.front(), "color"), "background", read.background);
@@ -108,6 +105,6 @@ std::string ReadResolveMessage(const std::string& xml, RemotePatch& patch) {
             patch = read;
         return error;
     } catch (const std::exception&) {
-        return "not XML";
+        return LoadText(IDS_NOT_XML);
     }
 }

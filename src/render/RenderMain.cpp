@@ -4,9 +4,10 @@
 #include "BmpFile.h"
 #include "Canvas.h"
 #include "PatternTable.h"
+#include "WholeNumber.h"
 #include <cstdio>
-#include <cstdlib>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -16,16 +17,6 @@ int RequestedBits(HWND) {
     return requestedBits;
 }
 
-// A whole decimal number and nothing else.
-bool ParseInt(const char* text, int& value) {
-    char* end = nullptr;
-    long v = std::strtol(text, &end, 10);
-    if (end == text || *end != '\0' || v < -100000 || v > 100000)
-        return false;
-    value = static_cast<int>(v);
-    return true;
-}
-
 int Fail(const std::string& message) {
     std::fprintf(stderr, "tessaryn-render: %s\n", message.c_str());
     return 1;
@@ -33,12 +24,13 @@ int Fail(const std::string& message) {
 
 // The MODE arguments, as the pattern table has them: "9, 8, 7 or 11".
 std::string Modes() {
-    std::string modes;
+    std::vector<std::string> arguments;
     for (size_t i = 0; i < patternCount; ++i)
-        modes += (i == 0                  ? ""
-                  : i + 1 == patternCount ? " or "
-                                          : ", ") +
-                 std::string(patternTable[i].argument);
+        if (patternTable[i].argument != nullptr)
+            arguments.push_back(patternTable[i].argument);
+    std::string modes;
+    for (size_t i = 0; i < arguments.size(); ++i)
+        modes += (i == 0 ? "" : i + 1 == arguments.size() ? " or " : ", ") + arguments[i];
     return modes;
 }
 
@@ -51,8 +43,8 @@ const PatternEntry* ParseParams(const std::string& mode, PatternParams& params) 
     const PatternEntry* entry = FindPatternByArgument(mode.substr(0, first).c_str());
     if (entry == nullptr || entry->steps == nullptr)
         return nullptr;
-    const bool good = ParseInt(mode.substr(first + 1, second - first - 1).c_str(), params.level) &&
-                      ParseInt(mode.substr(second + 1).c_str(), params.size) &&
+    const bool good = ReadWholeNumber(mode.substr(first + 1, second - first - 1), 0, 255, params.level) &&
+                      ReadWholeNumber(mode.substr(second + 1), 1, 100, params.size) &&
                       IsParams(*entry->steps, params);
     return good ? entry : nullptr;
 }
@@ -74,11 +66,11 @@ int main(int argc, char** argv) {
         pattern = ParseParams(argv[1], params);
     if (pattern == nullptr)
         return Fail(std::string("unknown mode '") + argv[1] + "' (" + modes + ")");
-    if (!ParseInt(argv[2], width) || width < 1 || width > 16384)
+    if (!ReadWholeNumber(argv[2], 1, 16384, width))
         return Fail(std::string("bad width '") + argv[2] + "' (1 to 16384)");
-    if (!ParseInt(argv[3], height) || height < 1 || height > 16384)
+    if (!ReadWholeNumber(argv[3], 1, 16384, height))
         return Fail(std::string("bad height '") + argv[3] + "' (1 to 16384)");
-    if (!ParseInt(argv[4], bits) || (bits != 8 && bits != 32))
+    if (!ReadWholeNumber(argv[4], 8, 32, bits) || (bits != 8 && bits != 32))
         return Fail(std::string("bad bits per pixel '") + argv[4] + "' (8 or 32)");
     const std::string path = argv[5];
     if (path.empty())

@@ -8,6 +8,11 @@ struct ScreenDetails {
     int bitsPerPixel;
     int refreshRate;
     bool primary;
+
+    bool operator==(const ScreenDetails& o) const {
+        return bitsPerPixel == o.bitsPerPixel && refreshRate == o.refreshRate && primary == o.primary;
+    }
+    bool operator!=(const ScreenDetails& o) const { return !(*this == o); }
 };
 
 // The details of the monitor that holds most of this rectangle.

@@ -14,11 +14,20 @@
 
 namespace {
 
-// The screens the frame sees: the test changes them as a monitor change would.
+// The screens the frame sees: the test changes them as a monitor change would. Each runs at 32 bits
+// per pixel and 60 Hz unless the test says otherwise; the first is the primary.
 std::vector<RECT> screens;
+ScreenDetails firstDetails = {32, 60, true};
 
-std::vector<RECT> TestScreens() {
-    return screens;
+ScreenLayout Layout(const std::vector<RECT>& rects) {
+    ScreenLayout layout;
+    for (size_t i = 0; i < rects.size(); ++i)
+        layout.push_back({rects[i], i == 0 ? firstDetails : ScreenDetails{32, 60, false}});
+    return layout;
+}
+
+ScreenLayout TestScreens() {
+    return Layout(screens);
 }
 
 // Small screens, anywhere on the desktop (negative coordinates too, portrait too).
@@ -116,7 +125,7 @@ TEST_F(FollowScreensTest, EveryChangeOfTheScreensLeavesOneWindowOnEachShowingThe
             for (auto& window : frame->windows)
                 window->canvas->Fill(RGB(255, 0, 0)); // only a redraw would cover this
         screens = step.to;
-        frame->ReconcileScreens(screens);
+        frame->ReconcileScreens(Layout(screens));
         EXPECT_FALSE(DropQuitMessages()) << "a window going away ended the program";
         PumpMessages();
         // A window whose screen stayed where it was is the same window, left alone unless resized.
@@ -139,7 +148,7 @@ TEST_F(FollowScreensTest, EveryChangeOfTheScreensLeavesOneWindowOnEachShowingThe
 
 TEST_F(FollowScreensTest, OnlyTheChosenScreensThatExistAreCoveredAndAStillLayoutIsLeftAlone) {
     frame->chosenScreens = {2, 3}; // as the command line sets it before Create
-    frame->ReconcileScreens(screens);
+    frame->ReconcileScreens(Layout(screens));
     const struct {
         std::vector<RECT> all, covered;
         std::vector<int> numbers;
@@ -154,8 +163,8 @@ TEST_F(FollowScreensTest, OnlyTheChosenScreensThatExistAreCoveredAndAStillLayout
         ASSERT_TRUE(SameScreens(frame->CoveredScreens(), step.covered)) << step.all.size() << " screens";
         EXPECT_EQ(ThreadWindows(CPatternWindow::className).size(), step.covered.size());
         for (size_t i = 0; i < step.covered.size(); ++i) {
-            EXPECT_EQ(frame->windows[i]->screenNumber, step.numbers[i]);
-            EXPECT_EQ(frame->windows[i]->screenCount, static_cast<int>(step.all.size()));
+            EXPECT_EQ(frame->windows[i]->screen.number, step.numbers[i]);
+            EXPECT_EQ(frame->windows[i]->screen.count, static_cast<int>(step.all.size()));
         }
     }
     // The frame covers less than the whole layout; while that stands still nothing happens, and the
@@ -178,6 +187,18 @@ TEST_F(FollowScreensTest, AChangeIsFollowedWithinAboutASecondWithoutBeingTold) {
     ExpectWindowsOn(screens);
     EXPECT_LE(took, 2000u);
     EXPECT_EQ(frame->patternIndex, 3) << "the cycle position is kept";
+
+    // The same rectangles at another depth and rate: what the help says of the screen follows too.
+    firstDetails = {16, 75, true};
+    const DWORD start = ::GetTickCount();
+    while (frame->windows[0]->screen.details != firstDetails && ::GetTickCount() - start < 4000) {
+        PumpMessages();
+        ::Sleep(10);
+    }
+    firstDetails = {32, 60, true};
+    EXPECT_EQ(frame->windows[0]->screen.details.bitsPerPixel, 16);
+    EXPECT_EQ(frame->windows[0]->screen.details.refreshRate, 75);
+    ExpectWindowsOn(screens);
 }
 
 TEST_F(FollowScreensTest, ABurstOfDisplayChangesIsFollowedOnceWhenItEnds) {
@@ -217,11 +238,11 @@ TEST_F(FollowScreensTest, ADisplayChangeRemakesAndRedrawsEveryScreenEvenWhenTheL
 TEST_F(FollowScreensTest, HundredChangesLeaveNoGdiObjectBehind) {
     const std::vector<RECT> layouts[] = {{A, B, C}, {A2}, {D, A}};
     for (const auto& layout : layouts) // every size once: caches settle
-        frame->ReconcileScreens(layout);
+        frame->ReconcileScreens(Layout(layout));
     PumpMessages();
     const unsigned before = CountGdiObjects();
     for (int i = 0; i < 99; ++i)
-        frame->ReconcileScreens(layouts[i % 3]);
+        frame->ReconcileScreens(Layout(layouts[i % 3]));
     PumpMessages();
     EXPECT_EQ(CountGdiObjects(), before);
     screens = layouts[2];

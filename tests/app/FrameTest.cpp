@@ -119,20 +119,20 @@ TEST_F(FrameTest, ArrowsStepTheCentreSquaresPatchAndAnyPatternChangeMakesItStand
     auto expectPatch = [&](const PatternParams& expected) {
         for (auto& window : frame->windows) {
             SCOPED_TRACE(testing::Message() << "screen " << window->screenIndex);
-            EXPECT_TRUE(window->params == expected);
+            EXPECT_TRUE(window->content.params == expected);
             const int w = window->canvas->width, h = window->canvas->height;
             const RECT square = PatchSquare(w, h, expected.size);
             EXPECT_EQ(ReadPixels(window->canvas->memDC, square.left, square.top, 1, 1).At(0, 0),
                       Gray(expected.level));
-            EXPECT_EQ(window->label, window->screenIndex == 0 ? PatchLabel(expected) : "");
+            EXPECT_EQ(window->ShownLabel(), window->screenIndex == 0 ? PatchLabel(expected) : L"");
         }
         EXPECT_EQ(frame->patternIndex, 3);
         EXPECT_EQ(::GetFocus(), frame->windows[0]->handle);
     };
     Type('1');
     Press(VK_DOWN);
-    EXPECT_TRUE(frame->content.params == standardPatch) << "the arrows work on the centre square only";
-    EXPECT_EQ(frame->windows[0]->label, "");
+    EXPECT_TRUE(frame->Content().params == standardPatch) << "the arrows work on the centre square only";
+    EXPECT_EQ(frame->windows[0]->ShownLabel(), L"");
 
     Type('4');
     const struct {
@@ -152,8 +152,8 @@ TEST_F(FrameTest, ArrowsStepTheCentreSquaresPatchAndAnyPatternChangeMakesItStand
     Type('5');
     Type('4');
     for (auto& window : frame->windows) {
-        EXPECT_TRUE(window->params == standardPatch);
-        EXPECT_EQ(window->label, "");
+        EXPECT_TRUE(window->content.params == standardPatch);
+        EXPECT_EQ(window->ShownLabel(), L"");
         const RECT square = CentreSquare(window->canvas->width, window->canvas->height);
         EXPECT_TRUE(
             RectIs(ReadPixels(window->canvas->memDC, 0, 0, window->canvas->width, window->canvas->height),
@@ -183,25 +183,16 @@ TEST_F(FrameTest, TheCheckerboardKeyTogglesItsInversionAndTheArrowsStepTheUnifor
     const struct {
         WPARAM key;
         PatternParams params;
-        const char* label;
-    } steps[] = {{VK_RIGHT,
-                  {128, 5},
-                  "50% (128) \xB7 5\xD7"
-                  "5"},
-                 {VK_DOWN,
-                  {102, 5},
-                  "40% (102) \xB7 5\xD7"
-                  "5"},
-                 {VK_HOME,
-                  {128, 3},
-                  "50% (128) \xB7 3\xD7"
-                  "3"}};
+        const wchar_t* label;
+    } steps[] = {{VK_RIGHT, {128, 5}, L"50% (128) \u00B7 5\u00D75"},
+                 {VK_DOWN, {102, 5}, L"40% (102) \u00B7 5\u00D75"},
+                 {VK_HOME, {128, 3}, L"50% (128) \u00B7 3\u00D73"}};
     for (const auto& step : steps) {
         Press(step.key);
         for (auto& window : frame->windows) {
             SCOPED_TRACE(testing::Message() << "key " << step.key << ", screen " << window->screenIndex);
-            EXPECT_TRUE(window->params == step.params);
-            EXPECT_EQ(window->label, window->screenIndex == 0 ? step.label : "");
+            EXPECT_TRUE(window->content.params == step.params);
+            EXPECT_EQ(window->ShownLabel(), window->screenIndex == 0 ? step.label : L"");
             const int w = window->canvas->width, n = step.params.size, level = step.params.level;
             const Pixels row = ReadPixels(window->canvas->memDC, 0, 0, w, 1);
             EXPECT_EQ(row.At(w / n - 1, 0), Gray(level));
@@ -209,7 +200,7 @@ TEST_F(FrameTest, TheCheckerboardKeyTogglesItsInversionAndTheArrowsStepTheUnifor
         }
     }
     Type('u');
-    EXPECT_TRUE(frame->content.params == uniformitySteps.standard)
+    EXPECT_TRUE(frame->Content().params == uniformitySteps.standard)
         << "a pattern change starts the grid afresh";
 }
 
@@ -224,12 +215,12 @@ TEST_F(FrameTest, ThePatchLabelGoesAwayByItselfAfterTwoSeconds) {
         << "no label shown";
 
     const DWORD start = ::GetTickCount();
-    while (!screen0.label.empty() && ::GetTickCount() - start < 4000) {
+    while (!screen0.ShownLabel().empty() && ::GetTickCount() - start < 4000) {
         PumpMessages();
         ::Sleep(20);
     }
     const DWORD took = ::GetTickCount() - start;
-    EXPECT_TRUE(screen0.label.empty());
+    EXPECT_TRUE(screen0.ShownLabel().empty());
     EXPECT_GE(took, 1800u);
     EXPECT_LE(took, 3000u);
     PumpMessages();

@@ -114,13 +114,13 @@ ATOM RegisterStandIn(const char* name) {
 
 TEST_F(RunApplicationTest, AFrameClassAlreadyRegisteredIsReported) {
     ASSERT_NE(RegisterStandIn("mrvk for p7sx wndclass"), 0);
-    EXPECT_EQ(RunTessaryn(), 0);
+    EXPECT_EQ(RunTessaryn(), 1);
     ExpectReported("RegisterClass is failed. - CFrame::RegsiterClass");
 }
 
 TEST_F(RunApplicationTest, APatternClassAlreadyRegisteredIsReportedLikeTheFramesOwn) {
     ASSERT_NE(RegisterStandIn("calibration pattern wndclass"), 0);
-    EXPECT_EQ(RunTessaryn(), 0);
+    EXPECT_EQ(RunTessaryn(), 1);
     ExpectReported("RegisterClass is failed. - CPatternWindow::RegisterClass");
 }
 
@@ -135,7 +135,7 @@ TEST_F(RunApplicationTest, AWindowThatCannotBeCreatedIsReported) {
     ASSERT_NE(hook, nullptr);
     const int result = RunTessaryn();
     ::UnhookWindowsHookEx(hook);
-    EXPECT_EQ(result, 0);
+    EXPECT_EQ(result, 1);
     ExpectReported("CreateWindow is failed. - CFrame::Create");
 }
 
@@ -148,7 +148,7 @@ TEST_F(RunApplicationTest, AFailureInAWindowProcedureEndsTheRunThroughTheReport)
     };
     ASSERT_TRUE(failing.CreateAt(0, 0, 10, 10));
     ASSERT_TRUE(failing.Post(WM_APP + 7, 0, 0));
-    EXPECT_EQ(RunTessaryn(), 0);
+    EXPECT_EQ(RunTessaryn(), 1);
     ExpectReported("the window procedure failed");
 }
 

@@ -76,10 +76,10 @@ TEST(PatchSteps, LevelsSizesAndLabels) {
         EXPECT_EQ(params.level, 128);
     }
 
-    EXPECT_EQ(PatchLabel({128, 10}), "50% (128) \xB7 10% window");
-    EXPECT_EQ(PatchLabel({255, 2}), "100% (255) \xB7 2% window");
-    EXPECT_EQ(PatchLabel({129, 100}), "51% (129) \xB7 100% window");
-    EXPECT_EQ(PatchLabel({0, 1}), "0% (0) \xB7 1% window");
+    EXPECT_EQ(PatchLabel({128, 10}), L"50% (128) \u00B7 10% window");
+    EXPECT_EQ(PatchLabel({255, 2}), L"100% (255) \u00B7 2% window");
+    EXPECT_EQ(PatchLabel({129, 100}), L"51% (129) \u00B7 100% window");
+    EXPECT_EQ(PatchLabel({0, 1}), L"0% (0) \u00B7 1% window");
 }
 
 class PatchPixels : public PatternFixture {};

@@ -20,6 +20,7 @@ size_t PaletteSize(PatternMode mode) {
     case patternCheckerboard:
     case patternInvertedCheckerboard:
     case patternUniformityGrid:
+    case patternRemote:
         return 2;
     case patternGammaChart:
         return 34; // black, the labels' gray, 4 bands of a full colour and 7 patch levels

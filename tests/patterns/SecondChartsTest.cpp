@@ -150,8 +150,7 @@ TEST(SecondChartKeys, LettersInEitherCaseAndTheCheckerboardTakingTurns) {
 
     // The grid's arrows: the level as the centre square's, the regions 3, 5, 9; Home back to 128 in 3.
     PatternParams params = uniformitySteps.standard;
-    EXPECT_EQ(uniformitySteps.label(params), "50% (128) \xB7 3\xD7"
-                                             "3");
+    EXPECT_EQ(uniformitySteps.label(params), L"50% (128) \u00B7 3\u00D73");
     const struct {
         WPARAM key;
         bool fine;
@@ -164,8 +163,7 @@ TEST(SecondChartKeys, LettersInEitherCaseAndTheCheckerboardTakingTurns) {
         EXPECT_TRUE(params == step.after) << step.key << ": " << params.level << " " << params.size;
     }
     EXPECT_FALSE(StepParams(uniformitySteps, VK_END, false, params));
-    EXPECT_EQ(uniformitySteps.label({230, 9}), "90% (230) \xB7 9\xD7"
-                                               "9");
+    EXPECT_EQ(uniformitySteps.label({230, 9}), L"90% (230) \u00B7 9\u00D79");
 }
 
 } // namespace

@@ -71,40 +71,41 @@ TEST(ResolveMessage, BothFormsAndEveryKindOfBadMessage) {
          {RGB(0, 0, 0), RGB(255, 128, 0), 1, 1, 0, 0}}};
     for (const auto& c : good) {
         RemotePatch patch = {};
-        EXPECT_EQ(ReadResolveMessage(c.xml, patch), "") << c.xml;
+        EXPECT_EQ(ReadResolveMessage(c.xml, patch), L"") << c.xml;
         EXPECT_TRUE(patch == c.expected) << c.xml;
     }
     const std::string color = "<color red=\"1\" green=\"2\" blue=\"3\"/>",
                       background = "<background red=\"0\" green=\"0\" blue=\"0\"/>";
     const std::string geometry = "<geometry x=\"0\" y=\"0\" cx=\"1\" cy=\"1\"/>";
     const struct {
-        std::string xml, why;
+        std::string xml;
+        std::wstring why;
     } bad[] = {
-        {"", "not a calibration message"},
-        {"<calibration><color", "not XML"},
-        {"\x01\x02\xFF binary", "not XML"},
-        {"<other>" + color + "</other>", "not a calibration message"},
-        {"<calibration>" + color + geometry + "</calibration>", "no background"},
-        {"<calibration>" + color + background + "</calibration>", "no geometry"},
+        {"", L"not a calibration message"},
+        {"<calibration><color", L"not XML"},
+        {"\x01\x02\xFF binary", L"not XML"},
+        {"<other>" + color + "</other>", L"not a calibration message"},
+        {"<calibration>" + color + geometry + "</calibration>", L"no background"},
+        {"<calibration>" + color + background + "</calibration>", L"no geometry"},
         {"<calibration><color red=\"256\" green=\"0\" blue=\"0\"/>" + background + geometry +
              "</calibration>",
-         "color red missing or out of range"},
+         L"color red missing or out of range"},
         {"<calibration><color red=\"-1\" green=\"0\" blue=\"0\"/>" + background + geometry + "</calibration>",
-         "color red missing or out of range"},
+         L"color red missing or out of range"},
         {"<calibration><color red=\"1\" blue=\"0\"/>" + background + geometry + "</calibration>",
-         "color green missing or out of range"},
+         L"color green missing or out of range"},
         {"<calibration><color red=\"1\" green=\"0\" blue=\"0\" bits=\"17\"/>" + background + geometry +
              "</calibration>",
-         "color bits out of range"},
+         L"color bits out of range"},
         {"<calibration>" + color + background +
              "<geometry x=\"0\" y=\"0\" cx=\"1.5\" cy=\"1\"/></calibration>",
-         "geometry missing or out of range"},
+         L"geometry missing or out of range"},
         {"<calibration>" + color + background +
              "<geometry x=\"nan\" y=\"0\" cx=\"1\" cy=\"1\"/></calibration>",
-         "geometry missing or out of range"},
-        {"<calibration><shapes></shapes></calibration>", "unknown form: 0 rectangles"},
+         L"geometry missing or out of range"},
+        {"<calibration><shapes></shapes></calibration>", L"unknown form: 0 rectangles"},
         {"<calibration><shapes><rectangle/><rectangle/><rectangle/></shapes></calibration>",
-         "unknown form: 3 rectangles"}};
+         L"unknown form: 3 rectangles"}};
     for (const auto& c : bad) {
         RemotePatch patch = {RGB(9, 9, 9), RGB(9, 9, 9), 0, 0, 1, 1};
         EXPECT_EQ(ReadResolveMessage(c.xml, patch), c.why) << c.xml;
@@ -229,10 +230,10 @@ class LocalServer {
 };
 
 struct Recorder : CRemoteListener {
-    void OnRemoteStatus(const std::string& text) override { statuses.push_back(text); }
+    void OnRemoteStatus(const std::wstring& text) override { statuses.push_back(text); }
     void OnRemotePatch(const RemotePatch& patch) override { patches.push_back(patch); }
-    void OnRemoteIgnored(const std::string& why) override { ignored.push_back(why); }
-    std::vector<std::string> statuses, ignored;
+    void OnRemoteIgnored(const std::wstring& why) override { ignored.push_back(why); }
+    std::vector<std::wstring> statuses, ignored;
     std::vector<RemotePatch> patches;
 };
 
@@ -257,11 +258,11 @@ const std::string gray =
 
 TEST_F(RemoteConnectionTest, ResolveOverALocalSocketThroughBadInputAndAwayAndBack) {
     Connect(RemoteProtocol::resolve, "127.0.0.1", server.port);
-    const std::string where = "127.0.0.1:" + std::to_string(server.port);
+    const std::wstring where = L"127.0.0.1:" + std::to_wstring(server.port);
     ASSERT_TRUE(server.PumpUntil(
         [&] {
             return server.client != INVALID_SOCKET && !recorder.statuses.empty() &&
-                   recorder.statuses.back() == "Connected to " + where;
+                   recorder.statuses.back() == L"Connected to " + where;
         },
         3000));
     // A message in two pieces, a bad one, then two joined.
@@ -271,7 +272,7 @@ TEST_F(RemoteConnectionTest, ResolveOverALocalSocketThroughBadInputAndAwayAndBac
     server.Send(good.substr(7) + Framed("<calibration/>") + good + good);
     ASSERT_TRUE(server.PumpUntil([&] { return recorder.patches.size() == 3; }, 3000));
     EXPECT_EQ(recorder.patches[0].color, RGB(128, 128, 128));
-    EXPECT_EQ(recorder.ignored, std::vector<std::string>{"no color"});
+    EXPECT_EQ(recorder.ignored, std::vector<std::wstring>{L"no color"});
     EXPECT_TRUE(server.received.empty()) << "a Resolve generator only reads";
     std::string many;
     for (int i = 0; i < 2000; ++i)
@@ -282,7 +283,7 @@ TEST_F(RemoteConnectionTest, ResolveOverALocalSocketThroughBadInputAndAwayAndBac
 
     // A bad length drops the connection; it is tried again within two seconds and works again.
     server.Send(Framed("", 0xFFFFFFFF));
-    ASSERT_TRUE(server.PumpUntil([&] { return recorder.statuses.back() == "Waiting for " + where; }, 3000));
+    ASSERT_TRUE(server.PumpUntil([&] { return recorder.statuses.back() == L"Waiting for " + where; }, 3000));
     server.Drop();
     const DWORD dropped = ::GetTickCount();
     ASSERT_TRUE(server.PumpUntil([&] { return server.client != INVALID_SOCKET; }, 4000));
@@ -293,7 +294,7 @@ TEST_F(RemoteConnectionTest, ResolveOverALocalSocketThroughBadInputAndAwayAndBac
 
     // The software going away: waiting again.
     server.Drop();
-    ASSERT_TRUE(server.PumpUntil([&] { return recorder.statuses.back() == "Waiting for " + where; }, 3000));
+    ASSERT_TRUE(server.PumpUntil([&] { return recorder.statuses.back() == L"Waiting for " + where; }, 3000));
 }
 
 TEST_F(RemoteConnectionTest, ArgyllEachColourOnAConnectionOfItsOwnAndABrokenAnswerDropsIt) {
@@ -317,14 +318,14 @@ TEST_F(RemoteConnectionTest, ArgyllEachColourOnAConnectionOfItsOwnAndABrokenAnsw
     server.Send("garbage\r\n\r\n#00FF00");
     server.Drop();
     ASSERT_TRUE(
-        server.PumpUntil([&] { return recorder.statuses.back().find("Waiting for localhost:") == 0; }, 3000));
+        server.PumpUntil([&] { return recorder.statuses.back().find(L"Waiting for localhost:") == 0; }, 3000));
     EXPECT_EQ(recorder.patches.size(), 1u);
 }
 
 TEST_F(RemoteConnectionTest, ANameThatDoesNotResolveSaysSo) {
     Connect(RemoteProtocol::resolve, "no-such-host.invalid", 20002);
     ASSERT_TRUE(server.PumpUntil([&] { return !recorder.statuses.empty(); }, 10000));
-    EXPECT_EQ(recorder.statuses[0], "No host named no-such-host.invalid (no-such-host.invalid:20002)");
+    EXPECT_EQ(recorder.statuses[0], L"No host named no-such-host.invalid (no-such-host.invalid:20002)");
 }
 
 } // namespace

@@ -1,30 +1,27 @@
-#include "Frame.h"
-#include "PatternWindow.h"
+#include "ScreenWindows.h"
 #include <algorithm>
 
-void CFrame::CreateScreenWindows() {
-    ReconcileScreens(screenSource());
-}
+CScreenWindows::CScreenWindows(Windows& windows, CPatternInput* owner, HINSTANCE instance)
+    : windows(windows), owner(owner), instance(instance) {}
 
-void CFrame::ReconcileScreens(const std::vector<RECT>& all) {
-    followedScreens = all;
+void CScreenWindows::Reconcile(const ScreenLayout& layout, const std::vector<int>& chosen,
+                               const ScreenContent& content) {
     // The chosen screens that exist now, with their numbers; a chosen number beyond the list is absent.
-    std::vector<RECT> screens;
+    std::vector<ScreenInfo> screens;
     std::vector<int> numbers;
-    for (size_t i = 0; i < all.size(); ++i) {
+    for (size_t i = 0; i < layout.size(); ++i) {
         const int number = static_cast<int>(i) + 1;
-        if (chosenScreens.empty() ||
-            std::find(chosenScreens.begin(), chosenScreens.end(), number) != chosenScreens.end()) {
-            screens.push_back(all[i]);
+        if (chosen.empty() || std::find(chosen.begin(), chosen.end(), number) != chosen.end()) {
+            screens.push_back(layout[i]);
             numbers.push_back(number);
         }
     }
-    std::vector<boost::shared_ptr<CPatternWindow>> placed(screens.size());
+    Windows placed(screens.size());
     std::vector<bool> taken(windows.size(), false);
     // A window already on one of the screens stays there: nothing on that monitor flickers.
     for (size_t i = 0; i < screens.size(); ++i)
         for (size_t j = 0; j < windows.size() && !placed[i]; ++j)
-            if (!taken[j] && ::EqualRect(&windows[j]->screenRect, &screens[i])) {
+            if (!taken[j] && ::EqualRect(&windows[j]->screenRect, &screens[i].rect)) {
                 placed[i] = windows[j];
                 taken[j] = true;
             }
@@ -42,29 +39,35 @@ void CFrame::ReconcileScreens(const std::vector<RECT>& all) {
     windows.swap(placed);
     placed.clear();
 
+    const int count = static_cast<int>(layout.size());
     for (size_t i = 0; i < windows.size(); ++i) {
         const int index = static_cast<int>(i);
+        const ScreenDescription description = {numbers[i], count, screens[i].details};
         if (windows[i]) {
-            const bool renumbered = windows[i]->screenNumber != numbers[i];
-            windows[i]->screenNumber = numbers[i];
-            windows[i]->screenCount = static_cast<int>(all.size());
-            windows[i]->SetScreen(index, screens[i]);
-            if (renumbered && content.overlay) // the overlay says which screen this is
-                windows[i]->Invalidate(nullptr, true);
+            windows[i]->Describe(description);
+            windows[i]->SetScreen(index, screens[i].rect);
             continue;
         }
-        windows[i].reset(new CPatternWindow(this, instance, index, screens[i]));
-        windows[i]->screenNumber = numbers[i];
-        windows[i]->screenCount = static_cast<int>(all.size());
+        windows[i].reset(new CPatternWindow(owner, instance, index, screens[i].rect));
+        windows[i]->Describe(description);
         windows[i]->Create();
         windows[i]->Show(SW_SHOWNORMAL);
         windows[i]->SetContent(content, true);
         windows[i]->Update();
     }
-    FocusFirstScreen();
 }
 
-std::vector<RECT> CFrame::CoveredScreens() const {
+void CScreenWindows::Show(const ScreenContent& content, bool redraw) {
+    for (auto& window : windows)
+        window->SetContent(content, redraw);
+}
+
+void CScreenWindows::RemakeSurfaces() {
+    for (auto& window : windows)
+        window->RemakeSurface();
+}
+
+std::vector<RECT> CScreenWindows::Covered() const {
     std::vector<RECT> covered;
     for (const auto& window : windows)
         covered.push_back(window->screenRect);

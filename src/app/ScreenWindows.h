@@ -1,0 +1,33 @@
+#pragma once
+#include "PatternInput.h"
+#include "PatternWindow.h"
+#include "ScreenContent.h"
+#include "ScreenLayout.h"
+#include <boost/shared_ptr.hpp>
+#include <vector>
+
+// The work on the frame's list of pattern windows that follows the screens: the list made to cover
+// the chosen screens of a layout, each window told which screen it covers, and a content shown on
+// every window. The list stays the frame's; this keeps no state of its own.
+class CScreenWindows {
+  public:
+    using Windows = std::vector<boost::shared_ptr<CPatternWindow>>;
+
+    CScreenWindows(Windows& windows, CPatternInput* owner, HINSTANCE instance);
+
+    // Makes the windows cover exactly the chosen screens of the layout (numbers from 1, in the layout's
+    // order; none chosen: all). A window whose screen is still there stays untouched, others move to
+    // the new screens, missing ones are made and show `content`, the surplus is destroyed.
+    void Reconcile(const ScreenLayout& layout, const std::vector<int>& chosen, const ScreenContent& content);
+    // Every window shows the content (see CPatternWindow::SetContent).
+    void Show(const ScreenContent& content, bool redraw);
+    // The display's format may have changed: every window makes its surface anew.
+    void RemakeSurfaces();
+    // The rectangles the windows cover, in screen order.
+    std::vector<RECT> Covered() const;
+
+  private:
+    Windows& windows;
+    CPatternInput* owner;
+    HINSTANCE instance;
+};

@@ -1,0 +1,120 @@
+#include "ShowController.h"
+#include "PatternTable.h"
+#include "Texts.h"
+
+namespace {
+
+// Whether a moment has come, on a clock that wraps round.
+bool Due(DWORD moment, DWORD now) {
+    return static_cast<LONG>(now - moment) >= 0;
+}
+
+} // namespace
+
+CShowController::CShowController()
+    : labelUp(false), labelUntil(0), running(false), runPeriod(0), runEntry(0), nextStep(0) {
+    content.mode = patternLevelRampChart;
+}
+
+CShowController::Update CShowController::ShowPattern(PatternMode mode) {
+    labelUp = false;
+    content.mode = mode;
+    content.params = StandardParams(mode);
+    content.label = status;
+    return Update::redraw;
+}
+
+CShowController::Update CShowController::Step(WPARAM virtualKey, bool fine, Time now) {
+    const PatternEntry* shown = FindPattern(content.mode);
+    if (shown == nullptr || shown->steps == nullptr || !StepParams(*shown->steps, virtualKey, fine, content.params))
+        return Update::none;
+    ShowLabel(shown->steps->label(content.params), now);
+    return Update::show;
+}
+
+CShowController::Update CShowController::ToggleHelp() {
+    content.overlay = !content.overlay;
+    return Update::show;
+}
+
+CShowController::Update CShowController::HideHelp() {
+    return content.overlay ? ToggleHelp() : Update::none;
+}
+
+CShowController::Update CShowController::StartRun(int seconds, size_t first, Time now) {
+    running = true;
+    runPeriod = static_cast<DWORD>(seconds) * 1000;
+    runEntry = first < patternCount && Choosable(patternTable[first]) ? first : NextChoosable(first % patternCount);
+    ShowRunStep(now);
+    nextStep = now + runPeriod;
+    return Update::redraw;
+}
+
+void CShowController::StopRun() {
+    running = false;
+}
+
+// Each step is a pattern change: standard parameters, drawn afresh.
+void CShowController::ShowRunStep(Time now) {
+    const PatternEntry& entry = patternTable[runEntry];
+    ShowPattern(entry.mode);
+    ShowLabel(LoadText(entry.name), now);
+}
+
+CShowController::Update CShowController::ShowRemotePatch(const RemotePatch& patch) {
+    running = false;
+    labelUp = false;
+    status.clear();
+    content.mode = patternRemote;
+    content.params = StandardParams(patternRemote);
+    content.params.remote = patch;
+    content.label.clear();
+    content.overlay = false;
+    return Update::show;
+}
+
+CShowController::Update CShowController::ShowStatus(const std::wstring& text) {
+    status = text;
+    labelUp = false;
+    content.label = status;
+    return Update::show;
+}
+
+CShowController::Update CShowController::ShowIgnored(const std::wstring& why, Time now) {
+    ShowLabel(FormatText(IDS_IGNORED, {why}), now);
+    return Update::show;
+}
+
+void CShowController::ShowLabel(const std::wstring& text, Time now) {
+    content.label = text;
+    labelUp = true;
+    // A new label restarts the wait: it stays labelPeriod after the last step.
+    labelUntil = now + labelPeriod;
+}
+
+CShowController::Update CShowController::Tick(Time now) {
+    Update update = Update::none;
+    if (running && Due(nextStep, now)) {
+        runEntry = NextChoosable(runEntry);
+        ShowRunStep(now);
+        nextStep += runPeriod;
+        if (Due(nextStep, now)) // far behind: the next step one period from now
+            nextStep = now + runPeriod;
+        update = Update::redraw;
+    }
+    if (labelUp && Due(labelUntil, now)) {
+        labelUp = false;
+        content.label = status;
+        if (update == Update::none)
+            update = Update::show;
+    }
+    return update;
+}
+
+bool CShowController::NextTick(Time& when) const {
+    if (running && (!labelUp || static_cast<LONG>(nextStep - labelUntil) < 0))
+        when = nextStep;
+    else if (labelUp)
+        when = labelUntil;
+    return running || labelUp;
+}

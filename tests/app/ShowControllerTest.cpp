@@ -1,0 +1,132 @@
+#include "PatternTable.h"
+#include "ShowController.h"
+#include "Texts.h"
+#include <gtest/gtest.h>
+#include <algorithm>
+
+namespace {
+
+using Update = CShowController::Update;
+
+// The controller on made-up time: t is any moment, the clock wraps round past it in one test.
+class ShowControllerTest : public testing::TestWithParam<DWORD> {
+  protected:
+    // The moment Tick is wanted next, as an offset from t; -1 when nothing waits.
+    long Next() {
+        DWORD when = 0;
+        return show.NextTick(when) ? static_cast<long>(when - t) : -1;
+    }
+    const std::wstring& Label() { return show.Content().label; }
+
+    CShowController show;
+    const DWORD t = GetParam();
+};
+
+TEST_P(ShowControllerTest, ALabelOfAMomentStaysTwoSecondsAfterTheLastStepThenTheStatusComesBack) {
+    EXPECT_EQ(show.ShowStatus(L"Waiting for host:20002"), Update::show);
+    EXPECT_EQ(Label(), L"Waiting for host:20002");
+    EXPECT_EQ(Next(), -1) << "a status waits for nothing";
+    EXPECT_EQ(show.ShowPattern(patternCentreSquare), Update::redraw);
+    EXPECT_EQ(Label(), L"Waiting for host:20002") << "a pattern change keeps the status";
+
+    EXPECT_EQ(show.Step(VK_DOWN, false, t), Update::show);
+    EXPECT_EQ(Label(), PatchLabel({230, 2}));
+    EXPECT_EQ(Next(), 2000);
+    EXPECT_EQ(show.Step(VK_RIGHT, false, t + 1000), Update::show);
+    EXPECT_EQ(Next(), 3000) << "each step restarts the wait";
+    EXPECT_EQ(show.Tick(t + 2999), Update::none);
+    EXPECT_EQ(Label(), PatchLabel({230, 5}));
+    EXPECT_EQ(show.Tick(t + 3000), Update::show);
+    EXPECT_EQ(Label(), L"Waiting for host:20002");
+    EXPECT_EQ(Next(), -1);
+
+    EXPECT_EQ(show.Step(VK_DOWN, false, t), Update::show);
+    EXPECT_EQ(show.ShowPattern(patternGrayRingChart), Update::redraw);
+    EXPECT_EQ(Label(), L"Waiting for host:20002") << "a pattern change takes a step's label away";
+    EXPECT_EQ(Next(), -1);
+    EXPECT_EQ(show.Step(VK_DOWN, false, t), Update::none) << "the ring chart has no parameters";
+}
+
+TEST_P(ShowControllerTest, ARemotePatchClearsTheStatusTheHelpAndTheRunAndAnIgnoredMessageIsSaidForAMoment) {
+    show.ShowStatus(L"Connected to host:20002");
+    show.ToggleHelp();
+    show.StartRun(10, 0, t);
+    const RemotePatch patch = {RGB(0, 0, 200), RGB(255, 128, 0), 0.25, 0.5, 0.5, 0.25};
+    EXPECT_EQ(show.ShowRemotePatch(patch), Update::show);
+    EXPECT_EQ(show.Content().mode, patternRemote);
+    EXPECT_TRUE(show.Content().params.remote == patch);
+    EXPECT_EQ(Label(), L"");
+    EXPECT_FALSE(show.Content().overlay);
+    EXPECT_FALSE(show.Running());
+    EXPECT_EQ(Next(), -1);
+
+    EXPECT_EQ(show.ShowIgnored(L"no geometry", t + 5), Update::show);
+    EXPECT_EQ(Label(), L"ignored: no geometry");
+    EXPECT_EQ(show.Tick(t + 2005), Update::show);
+    EXPECT_EQ(Label(), L"") << "no status is left to come back";
+    EXPECT_TRUE(show.Content().params.remote == patch) << "the picture stays";
+}
+
+TEST_P(ShowControllerTest, TheTimedRunShowsEveryChoosablePatternInTurnRoundAndRoundWithItsName) {
+    std::vector<PatternMode> shown;
+    EXPECT_EQ(show.StartRun(10, 0, t), Update::redraw);
+    shown.push_back(show.Content().mode);
+    EXPECT_EQ(Label(), LoadText(patternTable[0].name));
+    EXPECT_EQ(Next(), 2000) << "the name goes before the next step";
+    EXPECT_EQ(show.Tick(t + 2000), Update::show);
+    EXPECT_EQ(Label(), L"");
+    EXPECT_EQ(Next(), 10000);
+    size_t choosable = 0;
+    for (size_t i = 0; i < patternCount; ++i)
+        choosable += Choosable(patternTable[i]) ? 1 : 0;
+    for (DWORD step = 1; step <= choosable; ++step) {
+        EXPECT_NE(show.Tick(t + step * 10000 - 1), Update::redraw);
+        ASSERT_EQ(show.Tick(t + step * 10000), Update::redraw) << "step " << step;
+        shown.push_back(show.Content().mode);
+        EXPECT_TRUE(show.Content().params == StandardParams(show.Content().mode));
+        EXPECT_EQ(Label(), LoadText(FindPattern(show.Content().mode)->name));
+    }
+    ASSERT_EQ(shown.size(), choosable + 1);
+    for (size_t i = 0, k = 0; i < patternCount; ++i) {
+        if (Choosable(patternTable[i])) {
+            EXPECT_EQ(shown[k++], patternTable[i].mode);
+        }
+    }
+    EXPECT_EQ(shown.back(), shown.front()) << "round to the start";
+    EXPECT_EQ(std::count(shown.begin(), shown.end(), patternRemote), 0);
+
+    // Far behind (a machine that slept): one step, and the next a whole period later.
+    const DWORD late = t + static_cast<DWORD>(choosable) * 10000 + 55000;
+    EXPECT_EQ(show.Tick(late), Update::redraw);
+    EXPECT_NE(show.Tick(late + 9999), Update::redraw);
+    EXPECT_EQ(show.Tick(late + 10000), Update::redraw);
+    show.StopRun();
+    EXPECT_EQ(show.Tick(late + 30000), Update::show) << "only the last name goes";
+    EXPECT_EQ(Next(), -1);
+
+    // Started on the last choosable entry it goes round to the first; started on one the operator
+    // cannot choose, it starts on the next that can.
+    size_t last = patternCount - 1;
+    while (!Choosable(patternTable[last]))
+        --last;
+    show.StartRun(1, last, t);
+    show.Tick(t + 1000);
+    EXPECT_EQ(show.Content().mode, patternTable[0].mode);
+    show.StartRun(1, patternCount - 1, t);
+    EXPECT_EQ(show.Content().mode, patternTable[0].mode);
+}
+
+TEST_P(ShowControllerTest, HelpTogglesAndStaysOverPatternChanges) {
+    EXPECT_EQ(show.HideHelp(), Update::none);
+    EXPECT_EQ(show.ToggleHelp(), Update::show);
+    EXPECT_TRUE(show.Content().overlay);
+    show.ShowPattern(patternGammaChart);
+    EXPECT_TRUE(show.Content().overlay) << "the frame takes it away before a key acts, a run step keeps it";
+    EXPECT_EQ(show.HideHelp(), Update::show);
+    EXPECT_FALSE(show.Content().overlay);
+}
+
+// An ordinary moment, and one just before the millisecond clock wraps round.
+INSTANTIATE_TEST_SUITE_P(Times, ShowControllerTest, testing::Values(DWORD(123456), DWORD(0xFFFFF000)));
+
+} // namespace
