@@ -31,7 +31,7 @@ build: build-i686 build-x86_64
 # else the x86_64 build under 64-bit Wine.
 test: build
 	@echo "== running the $(TEST_ARCH) tests under Wine"
-	@tools/bench-run --arch $(TEST_ARCH) -- ctest --preset $(TEST_ARCH) --no-tests=error
+	@tools/bench-run --arch $(TEST_ARCH) -- ctest --preset $(TEST_ARCH) --no-tests=error --parallel 2
 	@# Where the 32-bit program was tested, its 64-bit build runs the unit suites too: a fault that
 	@# only one of the two builds shows cannot hide.
 	@if [ "$(TEST_ARCH)" = i686 ]; then \

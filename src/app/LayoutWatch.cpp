@@ -1,3 +1,4 @@
+// Changes of the screens, told once the layout has stood still.
 #include "LayoutWatch.h"
 
 CLayoutWatch::CLayoutWatch(CTimers& timers, Source source, Settled settled)

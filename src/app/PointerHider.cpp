@@ -1,3 +1,4 @@
+// The pointer hidden over the patterns while it stands still.
 #include "PointerHider.h"
 
 CPointerHider::CPointerHider(CTimers& timers, Ours ours)

@@ -1,3 +1,4 @@
+// The frame's pattern windows matched to the screens, and a content shown on all of them.
 #include "ScreenWindows.h"
 #include <algorithm>
 

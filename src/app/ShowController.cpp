@@ -1,3 +1,4 @@
+// What the screens show and how it changes with commands and time; no window, no clock.
 #include "ShowController.h"
 #include "PatternTable.h"
 #include "Texts.h"

@@ -1,3 +1,4 @@
+// Timers of one window, each with its own action.
 #include "Timers.h"
 
 CTimers::CTimers(HWND window) : window(window) {}

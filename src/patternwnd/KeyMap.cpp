@@ -1,3 +1,4 @@
+// Keys and clicks to commands, and the help's list of keys made from the same tables.
 #include "KeyMap.h"
 #include "Texts.h"
 

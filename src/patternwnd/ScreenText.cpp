@@ -1,3 +1,4 @@
+// The operator's text over a pattern: one font, one way of painting, UTF-16 throughout.
 #include "ScreenText.h"
 
 CScreenText::CScreenText(HDC dc, int height)

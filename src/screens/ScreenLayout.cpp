@@ -1,3 +1,4 @@
+// The screens with what they run at, as the pattern windows are handed them.
 #include "ScreenLayout.h"
 #include "DiscoverScreens.h"
 

@@ -1,3 +1,4 @@
+// The operator's texts, read from the string table of the chosen language and filled in.
 #include "Texts.h"
 
 namespace {

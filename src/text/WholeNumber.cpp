@@ -1,3 +1,4 @@
+// The one reader of whole numbers: command line, render tool, ports and protocol attributes.
 #include "WholeNumber.h"
 #include <charconv>
 

@@ -1,3 +1,4 @@
+// The controller of what is shown, on made-up time: labels, status, remote patches, the timed run.
 #include "PatternTable.h"
 #include "ShowController.h"
 #include "Texts.h"

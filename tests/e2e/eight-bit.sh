@@ -21,7 +21,6 @@ for step in 2:8 3:7 4:11 3:7 2:8 1:9 3:7 4:11 2:8 4:11 1:9 5:red 0:gray 3:7 9:bl
 done
 # A measurement patch's level is exact too (after its label has gone).
 xdotool key 4 Down Down shift+Up
-sleep 2.2
 check "a patch at level 205 on every head" heads_show 11:205:2
 xdotool key Escape
 check "Esc ends the program with 0 and no window" ends_with_zero

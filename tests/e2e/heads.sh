@@ -3,15 +3,11 @@ heads() {
     xrandr --listmonitors | awk 'NR > 1 { split($3, a, "[/x+]"); print a[1] "x" a[3] "+" a[5] "+" a[6] }'
 }
 
-# screenshot FILE: the whole root window (every head) as a PNG.
-screenshot() { xwd -root -silent | convert xwd:- "$1"; }
+# screenshot FILE: the whole root window (every head), as xwd writes it.
+screenshot() { xwd -root -silent >"$1"; }
 
-# same_pixels A B: whether two images are pixel-identical (prints the count of differing pixels if not).
-same_pixels() {
-    local diff
-    diff=$(compare -metric AE "$1" "$2" null: 2>&1) || true
-    [ "$diff" = 0 ] || { echo "$diff pixels differ between $1 and $2" >&2; return 1; }
-}
+# same_shots A B: whether two screenshots are the same, pixel for pixel.
+same_shots() { cmp -s "$1" "$2" || { echo "$1 and $2 differ" >&2; return 1; }; }
 
 # begin_scenario NAME: a scratch folder ($dir), removed at the end with the program ($pid) if it runs;
 # the display's heads now ($geometry, printed) and the scenario's start time ($started, in seconds).
@@ -66,21 +62,32 @@ window_at() {
     return 1
 }
 
-# expected MODE SIZE: the render tool's picture of a pattern at a head's size (made once).
+# expected MODE SIZE: the render tool's picture of a pattern at a head's size, made once for all the
+# scenarios of a run ($TESSARYN_PICTURES, which the bench sets), or once for this one.
 expected() {
-    local file="$dir/expected-${1//:/_}-$2.bmp" # a patch's mode (11:LEVEL:PERCENT) holds colons
-    [ -s "$file" ] || "$loader" "$render" "$1" "${2%x*}" "${2#*x}" "${bits:-32}" "Z:$file" </dev/null >/dev/null 2>&1
+    local file="${TESSARYN_PICTURES:-$dir}/expected-${1//:/_}-$2-${bits:-32}.bmp" # a patch's mode holds colons
+    # Drawn under a name of its own, then renamed: scenarios that run at once may draw the same picture.
+    [ -s "$file" ] || { "$loader" "$render" "$1" "${2%x*}" "${2#*x}" "${bits:-32}" "Z:$file.$$" </dev/null \
+        >/dev/null 2>&1 && mv "$file.$$" "$file"; }
     echo "$file"
 }
 
-# head_picture GEOMETRY FILE: what that head shows. On a palette display (bits=8) each window is read
-# with its own colormap (the root window's would show other colours).
-head_picture() {
-    if [ "${bits:-32}" = 8 ]; then
-        xwd -id "$(window_at "$1")" -silent | convert xwd:- "$2"
-    else
-        convert "$dir/now.png" -crop "$1" +repage "$2"
+# shoot: what the heads show now, for `shows` to look at. On a palette display (bits=8) each window is
+# read with its own colormap when it is looked at (the root window's would show other colours).
+shoot() { [ "${bits:-32}" = 8 ] || screenshot "$dir/now.xwd"; }
+
+# shows GEOMETRY PICTURE...: each of these heads shows exactly its picture (a BMP or PPM file) in what
+# `shoot` took last.
+shows() {
+    if [ "${bits:-32}" != 8 ]; then
+        python3 "$here/pictures.py" same "$dir/now.xwd" "$@"
+        return
     fi
+    while [ $# -gt 0 ]; do
+        xwd -id "$(window_at "$1")" -silent >"$dir/window.xwd" &&
+            python3 "$here/pictures.py" same "$dir/window.xwd" "${1%%+*}+0+0" "$2" || return 1
+        shift 2
+    done
 }
 
 # heads_show MODE: every head shows that pattern exactly, within a few seconds.
@@ -89,49 +96,55 @@ heads_show() { heads_match expected "$1"; }
 # heads_match PICTURE ARGS...: every head shows exactly the picture that `PICTURE ARGS... SIZE` names
 # for its size, within a few seconds.
 heads_match() {
-    local g tries
-    for g in "${geometry[@]}"; do "$@" "${g%%+*}" >/dev/null; done # drawn before the clock runs
-    for tries in $(seq 20); do
+    local g wanted=()
+    for g in "${geometry[@]}"; do wanted+=("$g" "$("$@" "${g%%+*}")"); done # drawn before the clock runs
+    for _ in $(seq 20); do
         # While the monitors change, a screenshot can fail (BadMatch): the next try takes another.
-        screenshot "$dir/now.png" 2>/dev/null
-        local all=1
-        for g in "${geometry[@]}"; do
-            head_picture "$g" "$dir/head.png" 2>/dev/null
-            same_pixels "$dir/head.png" "$("$@" "${g%%+*}")" 2>/dev/null || { all=0; break; }
-        done
-        [ $all = 1 ] && return 0
+        shoot 2>/dev/null && shows "${wanted[@]}" 2>"$dir/differs" && return 0
         sleep 0.25
     done
-    echo "head $g does not show $*" >&2
-    cp "$dir/now.png" "${failshot:-/tmp}/tessaryn-failed-${2//[:\/ ]/_}.png" 2>/dev/null
+    echo "the heads do not show $*: $(cat "$dir/differs")" >&2
+    [ "${bits:-32}" = 8 ] || convert "xwd:$dir/now.xwd" "${failshot:-/tmp}/tessaryn-failed-${2//[:\/ ]/_}.png" 2>/dev/null
+    return 1
+}
+
+# within SECONDS COMMAND...: the command succeeds within that many whole seconds (tried every quarter
+# second).
+within() {
+    local limit=$(( $(date +%s%N) + $1 * 1000000000 ))
+    shift
+    until "$@"; do
+        [ "$(date +%s%N)" -lt "$limit" ] || return 1
+        sleep 0.25
+    done
+}
+
+# label_over MODE [MS]: within MS milliseconds (1800), in one screenshot, the other heads show the pattern
+# MODE exactly and the first head shows it with something over it (a label, a status).
+label_over() {
+    local mode=$1 limit=${2:-1800} g start others=() first
+    for g in "${geometry[@]:1}"; do others+=("$g" "$(expected "$mode" "${g%%+*}")"); done
+    first=$(expected "$mode" "${geometry[0]%%+*}")
+    start=$(date +%s%N)
+    while [ $(( ($(date +%s%N) - start) / 1000000 )) -lt "$limit" ]; do
+        shoot
+        if { [ ${#others[@]} -eq 0 ] || shows "${others[@]}" 2>/dev/null; } &&
+            ! shows "${geometry[0]}" "$first" 2>/dev/null; then
+            return 0
+        fi
+    done
+    echo "nothing over the first head, or another head not showing $mode" >&2
     return 1
 }
 
 # label_then_patch KEYS MODE: after the keys the other heads show the pattern MODE, the first head with a
-# label over it; two seconds later the first head too shows exactly the pattern.
+# label over it (the label is up for two seconds only); it goes by itself, and then the first head too
+# shows exactly the pattern.
 label_then_patch() {
-    local keys=$1 mode=$2 g start labelled=0
-    for g in "${geometry[@]}"; do expected "$mode" "${g%%+*}" >/dev/null; done # drawn before the clock runs
-    xdotool key $keys
-    start=$(date +%s%N)
-    # One screenshot holds both: the label is up for two seconds only.
-    while [ $(( ($(date +%s%N) - start) / 1000000 )) -lt 1800 ]; do
-        screenshot "$dir/now.png"
-        local others=1
-        for g in "${geometry[@]:1}"; do
-            head_picture "$g" "$dir/head.png"
-            same_pixels "$dir/head.png" "$(expected "$mode" "${g%%+*}")" 2>/dev/null || { others=0; break; }
-        done
-        head_picture "${geometry[0]}" "$dir/head0.png"
-        if [ $others = 1 ] && ! same_pixels "$dir/head0.png" "$(expected "$mode" "${geometry[0]%%+*}")" 2>/dev/null
-        then
-            labelled=1
-            break
-        fi
-    done
-    [ $labelled = 1 ] || { echo "no label on the first head after $keys, or another head not showing $mode" >&2; return 1; }
-    sleep 2
-    heads_show "$mode"
+    local g
+    for g in "${geometry[@]}"; do expected "$2" "${g%%+*}" >/dev/null; done # drawn before the clock runs
+    xdotool key $1
+    label_over "$2" && heads_show "$2"
 }
 
 # click GEOMETRY BUTTON: a click in the middle of a head.

@@ -1,3 +1,4 @@
+// The one number reader, the texts' placeholders, and every numbered text in the string table.
 #include "Texts.h"
 #include "WholeNumber.h"
 #include <gtest/gtest.h>
