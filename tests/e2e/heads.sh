@@ -1,4 +1,7 @@
-# Shared by the end-to-end scripts: the heads of $DISPLAY as "WxH+X+Y" lines, in output order.
+# Shared by the end-to-end scripts. The helper programs beside this file:
+e2e_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+
+# The heads of $DISPLAY as "WxH+X+Y" lines, in output order.
 heads() {
     xrandr --listmonitors | awk 'NR > 1 { split($3, a, "[/x+]"); print a[1] "x" a[3] "+" a[5] "+" a[6] }'
 }
@@ -80,12 +83,12 @@ shoot() { [ "${bits:-32}" = 8 ] || screenshot "$dir/now.xwd"; }
 # `shoot` took last.
 shows() {
     if [ "${bits:-32}" != 8 ]; then
-        python3 "$here/pictures.py" same "$dir/now.xwd" "$@"
+        python3 "$e2e_dir/pictures.py" same "$dir/now.xwd" "$@"
         return
     fi
     while [ $# -gt 0 ]; do
         xwd -id "$(window_at "$1")" -silent >"$dir/window.xwd" &&
-            python3 "$here/pictures.py" same "$dir/window.xwd" "${1%%+*}+0+0" "$2" || return 1
+            python3 "$e2e_dir/pictures.py" same "$dir/window.xwd" "${1%%+*}+0+0" "$2" || return 1
         shift 2
     done
 }
@@ -230,6 +233,6 @@ print(*[x.getsockname()[1] for x in s])' "$1"
 # remote_picture BITS R G B BR BG BB X Y CX CY SIZE: the picture a head of that size must show.
 remote_picture() {
     local file="$dir/remote-${*// /_}.ppm"
-    [ -s "$file" ] || python3 "$here/remote-picture.py" "${12%x*}" "${12#*x}" "${@:1:11}" "$file" 2>/dev/null
+    [ -s "$file" ] || python3 "$e2e_dir/remote-picture.py" "${12%x*}" "${12#*x}" "${@:1:11}" "$file" 2>/dev/null
     echo "$file"
 }

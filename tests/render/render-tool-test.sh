@@ -87,6 +87,9 @@ bad "zero width" width 11 0 48 32 "Z:$dir/bad.bmp"
 bad "width above 16384" width 11 16385 48 32 "Z:$dir/bad.bmp"
 bad "negative height" height 11 64 -1 32 "Z:$dir/bad.bmp"
 bad "16 bits per pixel" bits 11 64 48 16 "Z:$dir/bad.bmp"
+bad "a width with a space and a sign" width 11 " +5" 48 32 "Z:$dir/bad.bmp"
+bad "a height with a sign" height 11 64 +48 32 "Z:$dir/bad.bmp"
+bad "a patch level with a sign" mode 11:+128:2 64 48 32 "Z:$dir/bad.bmp"
 bad "too few arguments" usage 11 64 48 32
 bad "unwritable path" "cannot write" 11 64 48 32 "Z:$dir/missing/bad.bmp"
 check "nothing left in a missing folder" [ ! -e "$dir/missing" ]
