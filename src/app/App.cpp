@@ -26,6 +26,7 @@ bool CApp::Init(int, const char* commandLine) {
     try {
         frame.reset(new CFrame(instance));
         frame->chosenScreens = options.screens;
+        frame->patchDepth = options.depth;
         if (options.pattern != patternNone)
             frame->StartWith(options.pattern);
         frame->RegsiterClass();

@@ -90,7 +90,7 @@ CommandLine ParseCommandLine(const std::string& line) {
             result.error = LoadText(IDS_ONE_REMOTE);
             break;
         }
-        if (option != "pattern" && option != "screens" && option != "auto" && !remote) {
+        if (option != "pattern" && option != "screens" && option != "auto" && option != "depth" && !remote) {
             result.error = FormatText(IDS_UNKNOWN_OPTION, {Widen(word)});
             break;
         }
@@ -110,6 +110,14 @@ CommandLine ParseCommandLine(const std::string& line) {
             result.protocol = option == "resolve" ? RemoteProtocol::resolve : RemoteProtocol::argyll;
             if (!ParseRemoteTarget(value, option == "resolve" ? 20002 : 8080, result.target))
                 result.error = FormatText(IDS_BAD_TARGET, {Widen(value), Widen(word)});
+        } else if (option == "depth") {
+            const std::string depth = Lower(value);
+            if (depth == "8" || depth == "10" || depth == "auto")
+                result.depth = depth == "8"    ? CScreenWindows::PatchDepth::eight
+                               : depth == "10" ? CScreenWindows::PatchDepth::ten
+                                               : CScreenWindows::PatchDepth::automatic;
+            else
+                result.error = FormatText(IDS_BAD_DEPTH, {Widen(value), Widen(word)});
         } else if (option == "screens") {
             if (!ParseScreens(value, result.screens))
                 result.error = FormatText(IDS_BAD_SCREENS, {Widen(value), Widen(word)});

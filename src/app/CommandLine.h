@@ -1,6 +1,7 @@
 #pragma once
 #include "PatternMode.h"
 #include "RemoteTarget.h"
+#include "ScreenWindows.h"
 #include <string>
 #include <vector>
 
@@ -12,6 +13,8 @@ struct CommandLine {
     PatternMode pattern = patternNone; // /pattern KEY: the pattern to start with
     std::vector<int> screens;          // /screens LIST: the screens to cover, from 1; empty: all
     int autoSeconds = 0;               // /auto SECONDS: a timed run from the start; 0: none
+    // /depth 8|10|auto: at how many bits calibration software's patches show.
+    CScreenWindows::PatchDepth depth = CScreenWindows::PatchDepth::automatic;
     bool remote = false;               // /resolve or /argyll HOST[:PORT]: calibration software's patches
     RemoteProtocol protocol = RemoteProtocol::resolve;
     RemoteTarget target = {std::string(), 0};

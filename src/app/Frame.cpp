@@ -10,7 +10,8 @@
 const char* const CFrame::className = "mrvk for p7sx wndclass";
 
 CFrame::CFrame(HINSTANCE instance)
-    : CWindow(instance), patternIndex(0), runSeconds(10), screenSource(&DiscoverLayout),
+    : CWindow(instance), patternIndex(0), runSeconds(10), patchDepth(CScreenWindows::PatchDepth::automatic),
+      screenSource(&DiscoverLayout),
       keepAwakeLookup(&CKeepAwake::LookUpInKernel32), screens(windows, this, instance), tickTimer(0) {
     quitNotifier.Connect(this);
 }
@@ -45,6 +46,7 @@ bool CFrame::Create() {
     }));
     keepAwake.reset(new CKeepAwake(keepAwakeLookup));
     CreateScreenWindows();
+    Apply(CShowController::Update::none); // a note of the first pattern goes in time
     pointer.reset(new CPointerHider(*timers, [this](HWND window) {
         for (auto& ours : windows)
             if (ours->handle == window)
@@ -173,7 +175,7 @@ void CFrame::ApplyPatternIndex() {
 // Any pattern change makes the parameters standard again, and the label goes with them; the pattern is
 // drawn again even where it is shown already.
 void CFrame::ApplyPattern(PatternMode mode) {
-    Apply(show.ShowPattern(mode));
+    Apply(show.ShowPattern(mode, ::GetTickCount()));
 }
 
 void CFrame::FocusFirstScreen() {
@@ -217,7 +219,7 @@ void CFrame::OnTick() {
 void CFrame::ReconcileScreens(const ScreenLayout& layout) {
     if (layoutWatch)
         layoutWatch->Follow(layout);
-    screens.Reconcile(layout, chosenScreens, show.Content());
+    screens.Reconcile(layout, chosenScreens, patchDepth, show.Content());
     FocusFirstScreen();
 }
 
@@ -230,7 +232,7 @@ void CFrame::OnLayoutSettled(const ScreenLayout& layout, bool displayChanged) {
 }
 
 void CFrame::StartWith(PatternMode mode) {
-    show.ShowPattern(mode);
+    show.ShowPattern(mode, ::GetTickCount());
     const int position = CyclePosition(mode);
     if (position >= 0)
         patternIndex = position;

@@ -73,10 +73,12 @@ class CFrame : public CWindow, public CQuitListener, public CPatternInput, publi
     int patternIndex;
 
     // Settings, made before Create: the period of a timed run that A starts (s); which screens to cover,
-    // numbered from 1 in the order the screens are discovered (empty: all); where the frame learns the
-    // screens and finds SetThreadExecutionState (the system's by default; tests choose their own).
+    // numbered from 1 in the order the screens are discovered (empty: all); at how many bits calibration
+    // software's patches show; where the frame learns the screens and finds SetThreadExecutionState (the
+    // system's by default; tests choose their own).
     int runSeconds;
     std::vector<int> chosenScreens;
+    CScreenWindows::PatchDepth patchDepth;
     CLayoutWatch::Source screenSource;
     CKeepAwake::ProcLookup keepAwakeLookup;
 

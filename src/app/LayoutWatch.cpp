@@ -1,5 +1,6 @@
 // Changes of the screens, told once the layout has stood still.
 #include "LayoutWatch.h"
+#include "OutputDepth.h"
 
 CLayoutWatch::CLayoutWatch(CTimers& timers, Source source, Settled settled)
     : timers(timers), checkTimer(timers.Add([this] { Check(); })), settleTimer(timers.Add([this] { Settle(); })),
@@ -13,6 +14,7 @@ void CLayoutWatch::Follow(const ScreenLayout& layout) {
 
 void CLayoutWatch::OnDisplayChange() {
     displayChanged = true;
+    ForgetOutputDepths(); // a new format of the display may carry another depth
     WaitForStillness(source());
 }
 

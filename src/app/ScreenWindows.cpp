@@ -5,7 +5,7 @@
 CScreenWindows::CScreenWindows(Windows& windows, CPatternInput* owner, HINSTANCE instance)
     : windows(windows), owner(owner), instance(instance) {}
 
-void CScreenWindows::Reconcile(const ScreenLayout& layout, const std::vector<int>& chosen,
+void CScreenWindows::Reconcile(const ScreenLayout& layout, const std::vector<int>& chosen, PatchDepth depth,
                                const ScreenContent& content) {
     // The chosen screens that exist now, with their numbers; a chosen number beyond the list is absent.
     std::vector<ScreenInfo> screens;
@@ -43,7 +43,9 @@ void CScreenWindows::Reconcile(const ScreenLayout& layout, const std::vector<int
     const int count = static_cast<int>(layout.size());
     for (size_t i = 0; i < windows.size(); ++i) {
         const int index = static_cast<int>(i);
-        const ScreenDescription description = {numbers[i], count, screens[i].details};
+        const bool tenBits =
+            depth == PatchDepth::ten || (depth == PatchDepth::automatic && screens[i].details.bitsPerColor > 8);
+        const ScreenDescription description = {numbers[i], count, screens[i].details, tenBits};
         if (windows[i]) {
             windows[i]->Describe(description);
             windows[i]->SetScreen(index, screens[i].rect);

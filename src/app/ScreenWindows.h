@@ -12,13 +12,17 @@
 class CScreenWindows {
   public:
     using Windows = std::vector<boost::shared_ptr<CPatternWindow>>;
+    // At how many bits per colour calibration software's patches show where it asks for more than 8:
+    // at 10 where the system says a screen takes more than 8 bits (automatic), or always at 8 or 10.
+    enum class PatchDepth { automatic, eight, ten };
 
     CScreenWindows(Windows& windows, CPatternInput* owner, HINSTANCE instance);
 
     // Makes the windows cover exactly the chosen screens of the layout (numbers from 1, in the layout's
     // order; none chosen: all). A window whose screen is still there stays untouched, others move to
     // the new screens, missing ones are made and show `content`, the surplus is destroyed.
-    void Reconcile(const ScreenLayout& layout, const std::vector<int>& chosen, const ScreenContent& content);
+    void Reconcile(const ScreenLayout& layout, const std::vector<int>& chosen, PatchDepth depth,
+                   const ScreenContent& content);
     // Every window shows the content (see CPatternWindow::SetContent).
     void Show(const ScreenContent& content, bool redraw);
     // The display's format may have changed: every window makes its surface anew.

@@ -17,11 +17,14 @@ CShowController::CShowController()
     content.mode = patternLevelRampChart;
 }
 
-CShowController::Update CShowController::ShowPattern(PatternMode mode) {
+CShowController::Update CShowController::ShowPattern(PatternMode mode, Time now) {
     labelUp = false;
     content.mode = mode;
     content.params = StandardParams(mode);
-    content.label = status;
+    SetLabel(status);
+    const PatternEntry* entry = FindPattern(mode);
+    if (entry != nullptr && entry->note != 0)
+        ShowLabel(LoadText(entry->note), now, true);
     return Update::redraw;
 }
 
@@ -58,7 +61,7 @@ void CShowController::StopRun() {
 // Each step is a pattern change: standard parameters, drawn afresh.
 void CShowController::ShowRunStep(Time now) {
     const PatternEntry& entry = patternTable[runEntry];
-    ShowPattern(entry.mode);
+    ShowPattern(entry.mode, now);
     ShowLabel(LoadText(entry.name), now);
 }
 
@@ -69,7 +72,7 @@ CShowController::Update CShowController::ShowRemotePatch(const RemotePatch& patc
     content.mode = patternRemote;
     content.params = StandardParams(patternRemote);
     content.params.remote = patch;
-    content.label.clear();
+    SetLabel(std::wstring());
     content.overlay = false;
     return Update::show;
 }
@@ -77,7 +80,7 @@ CShowController::Update CShowController::ShowRemotePatch(const RemotePatch& patc
 CShowController::Update CShowController::ShowStatus(const std::wstring& text) {
     status = text;
     labelUp = false;
-    content.label = status;
+    SetLabel(status);
     return Update::show;
 }
 
@@ -86,8 +89,13 @@ CShowController::Update CShowController::ShowIgnored(const std::wstring& why, Ti
     return Update::show;
 }
 
-void CShowController::ShowLabel(const std::wstring& text, Time now) {
+void CShowController::SetLabel(const std::wstring& text, bool outputNote) {
     content.label = text;
+    content.outputNote = outputNote;
+}
+
+void CShowController::ShowLabel(const std::wstring& text, Time now, bool outputNote) {
+    SetLabel(text, outputNote);
     labelUp = true;
     // A new label restarts the wait: it stays labelPeriod after the last step.
     labelUntil = now + labelPeriod;
@@ -105,7 +113,7 @@ CShowController::Update CShowController::Tick(Time now) {
     }
     if (labelUp && Due(labelUntil, now)) {
         labelUp = false;
-        content.label = status;
+        SetLabel(status);
         if (update == Update::none)
             update = Update::show;
     }

@@ -25,8 +25,9 @@ class CShowController {
 
     const ScreenContent& Content() const { return content; }
 
-    // A pattern is chosen: its standard parameters, the status as its label, the help as it was.
-    Update ShowPattern(PatternMode mode);
+    // A pattern is chosen: its standard parameters, the status as its label (or for a moment its own
+    // note, where the pattern table gives one), the help as it was.
+    Update ShowPattern(PatternMode mode, Time now);
     // An arrow or Home on a pattern with parameters steps them, and the label says what is shown now.
     Update Step(WPARAM virtualKey, bool fine, Time now);
     Update ToggleHelp();
@@ -48,7 +49,8 @@ class CShowController {
     bool NextTick(Time& when) const;
 
   private:
-    void ShowLabel(const std::wstring& text, Time now);
+    void ShowLabel(const std::wstring& text, Time now, bool outputNote = false);
+    void SetLabel(const std::wstring& text, bool outputNote = false);
     void ShowRunStep(Time now);
 
     ScreenContent content;

@@ -38,6 +38,8 @@ class CCanvas : public CSurface {
     void DrawCheckerboard(bool inverted);
     // A field at a gray level divided into regions x regions by one-pixel lines.
     void DrawUniformityGrid(int level, int regions);
+    // The depth chart as a path of 8 bits shows it (see DepthChart.h): the two bands of a pair alike.
+    void DrawDepthChart();
 
     CPalette palette;
     COLORREF lightColor;

@@ -1,8 +1,8 @@
 #include "Surface.h"
 #include "GdiObject.h"
+#include "StreamCopy.h"
 #include <algorithm>
 #include <cstring>
-#include <intrin.h>
 
 namespace {
 
@@ -20,10 +20,10 @@ std::vector<BYTE> DibHeader(int width, int height, int bitsPerPixel) {
     return header;
 }
 
-// Copies a row as the string instruction does: on processors with fast strings it writes whole cache
-// lines without reading them first, and the patterns that copy rows down stay near the cost of a fill.
+// Copies a row with stores that do not read the destination first: the patterns that copy rows down
+// stay near the cost of a fill.
 void CopyBytes(BYTE* to, const BYTE* from, size_t length) {
-    __movsb(to, from, length);
+    StreamCopy(to, from, length);
 }
 
 } // namespace

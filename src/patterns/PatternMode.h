@@ -1,7 +1,7 @@
 #pragma once
 
 // What a pattern window shows; the operator's cycle is 9, 8, 7, 11. The solid fields (20 to 25) and
-// the other charts (30 to 34) stand outside the cycle.
+// the other charts (30 to 35) stand outside the cycle.
 using PatternMode = int;
 
 const PatternMode patternNone = 0;
@@ -20,5 +20,7 @@ const PatternMode patternInversionChart = 31;
 const PatternMode patternCheckerboard = 32;
 const PatternMode patternInvertedCheckerboard = 33;
 const PatternMode patternUniformityGrid = 34;
+// Gray ramps at 10 bits per colour beside the same ramps as 8 bits carry them.
+const PatternMode patternDepthChart = 35;
 // Whatever calibration software asks for: a background and a patch (not a pattern of the table).
 const PatternMode patternRemote = 40;

@@ -1,15 +1,18 @@
 #pragma once
 #include "Canvas.h"
+#include "DeepImage.h"
 #include "Patch.h"
 #include "PatternMode.h"
 #include <cstddef>
 
 // Every pattern the program shows, in one table: its mode, the key that shows it, its argument to the
 // render tool, its name (a text's number), whether left clicks step through it (the charts, in table
-// order), how it is drawn on the canvas of a screenWidth x screenHeight screen with its parameters, and
-// how the arrow keys step those (null for a pattern without parameters). Calibration software's
-// picture is drawn through the table too, but no key, click, timed run, option or help line reaches
-// it: its key is '\0' and it has no argument.
+// order), how it is drawn on the canvas of a screenWidth x screenHeight screen with its parameters (for
+// a pattern of more than 8 bits per colour: as a path of 8 bits shows it), how it is drawn at 10 bits per
+// colour (null for a pattern that GDI shows exactly), how the arrow keys step its parameters (null for
+// a pattern without parameters), and what the first screen says for a moment when it is chosen (a
+// text's number, 0 for nothing). Calibration software's picture is drawn through the table too, but no
+// key, click, timed run, option or help line reaches it: its key is '\0' and it has no argument.
 struct PatternEntry {
     PatternMode mode;
     char key;
@@ -17,7 +20,9 @@ struct PatternEntry {
     UINT name;
     bool inCycle;
     void (*draw)(CCanvas& canvas, int screenWidth, int screenHeight, const PatternParams& params);
+    void (*drawDeep)(CDeepImage& image, const PatternParams& params);
     const ParamSteps* steps;
+    UINT note;
 };
 
 extern const PatternEntry patternTable[];

@@ -12,5 +12,7 @@ std::vector<std::wstring> IdentityLines(const ScreenDescription& screen, const R
                        {Number(screen.number), Number(screen.count)}),
             FormatText(IDS_SCREEN_PLACE, {Number(rect.right - rect.left), Number(rect.bottom - rect.top),
                                           Number(rect.left), Number(rect.top)}),
-            FormatText(IDS_DEPTH_AND_RATE, {bits, rate})};
+            FormatText(IDS_DEPTH_AND_RATE, {bits, rate}),
+            details.bitsPerColor > 0 ? FormatText(IDS_BITS_PER_COLOR, {Number(details.bitsPerColor)})
+                                     : LoadText(IDS_BITS_PER_COLOR_UNKNOWN)};
 }

@@ -3,7 +3,9 @@
 #include "HelpOverlay.h"
 #include "HelpText.h"
 #include "KeyMap.h"
+#include "PatternTable.h"
 #include "ScreenText.h"
+#include "Texts.h"
 #include <algorithm>
 
 const char* const CPatternWindow::className = "calibration pattern wndclass";
@@ -11,11 +13,12 @@ const char* const CPatternWindow::className = "calibration pattern wndclass";
 CPatternWindow::CPatternWindow(CPatternInput* owner, HINSTANCE instance, int screenIndex,
                                const RECT& screenRect)
     : CWindow(instance), owner(owner), canvas(nullptr), screenRect(screenRect), screenIndex(screenIndex),
-      mode(patternNone), screen{screenIndex + 1, 1, {0, 0, false}} {
+      mode(patternNone), screen{screenIndex + 1, 1, {0, 0, false}}, deepRefused(false) {
     classInfo.lpszClassName = className;
 }
 
 CPatternWindow::~CPatternWindow() {
+    deep.reset();
     canvas.reset();
     // Destroyed here, its WM_DESTROY still reaches this class, which only hides the window: the base
     // class's default would post a quit, and a window goes away while the program runs when its
@@ -65,6 +68,7 @@ void CPatternWindow::SetScreen(int newIndex, const RECT& newRect) {
         return;
     }
     screenRect = newRect;
+    deepRefused = false;
     if (handle == nullptr)
         return;
     OnSize();
@@ -82,6 +86,8 @@ void CPatternWindow::Describe(const ScreenDescription& description) {
 void CPatternWindow::RemakeSurface() {
     if (canvas == nullptr)
         return;
+    deep.reset(); // the display's format may take a swap chain now, or no longer
+    deepRefused = false;
     canvas->Destroy();
     canvas->Create(screenRect.right - screenRect.left, screenRect.bottom - screenRect.top);
     Redraw();
@@ -99,12 +105,24 @@ void CPatternWindow::SetContent(const ScreenContent& next, bool redraw) {
 }
 
 std::wstring CPatternWindow::ShownLabel() const {
-    return screenIndex == 0 ? content.label : std::wstring();
+    if (screenIndex != 0 || content.label.empty())
+        return std::wstring();
+    if (!content.outputNote)
+        return content.label;
+    const int bits = screen.details.bitsPerColor;
+    return content.label + L" " +
+           (deepRefused ? LoadText(IDS_NO_DEEP_OUTPUT)
+            : bits > 0  ? FormatText(IDS_OUTPUT_BITS, {Number(bits)})
+                        : LoadText(IDS_OUTPUT_UNKNOWN));
 }
 
 void CPatternWindow::Repaint() {
     if (handle == nullptr)
         return;
+    if (deep) {
+        PresentTenBits();
+        return;
+    }
     Invalidate(nullptr, true);
     Update();
 }
@@ -112,15 +130,97 @@ void CPatternWindow::Repaint() {
 void CPatternWindow::Redraw() {
     if (mode != patternNone)
         DrawPattern();
-    Invalidate(nullptr, true);
-    Update();
+    Repaint();
 }
 
 void CPatternWindow::DrawPattern() {
     if (canvas == nullptr)
         return;
     const int w = screenRect.right - screenRect.left, h = screenRect.bottom - screenRect.top;
-    DrawPatternMode(*canvas, mode, w, h, content.params);
+    if (!WantsTenBits()) {
+        deep.reset();
+        DrawPatternMode(*canvas, mode, w, h, content.params);
+        return;
+    }
+    if (DrawTenBits(w, h))
+        return;
+    // No 10 bits here: the content as a path of 8 bits carries it.
+    PatternParams params = content.params;
+    params.remote = NarrowedPatch(params.remote);
+    DrawPatternMode(*canvas, mode, w, h, params);
+}
+
+bool CPatternWindow::WantsTenBits() const {
+    const PatternEntry* entry = FindPattern(mode);
+    if (entry == nullptr || entry->drawDeep == nullptr)
+        return false;
+    return mode != patternRemote || (content.params.remote.tenBits && screen.tenBitPatches);
+}
+
+bool CPatternWindow::DrawTenBits(int w, int h) {
+    if (deepRefused)
+        return false;
+    if (!deep)
+        deep.reset(new CDeepOutput(instance, handle));
+    if (!deep->Open(screenRect)) {
+        deep.reset();
+        deepRefused = true;
+        return false;
+    }
+    deepPattern.Resize(w, h);
+    FindPattern(mode)->drawDeep(deepPattern, content.params);
+    PresentTenBits();
+    return true;
+}
+
+// GDI paints the label and the help into an 8-bit picture of the pattern; every pixel it changed goes
+// into the 10-bit image as its 8-bit colour widened, every other keeps its 10-bit code.
+void CPatternWindow::PresentTenBits() {
+    const std::wstring label = ShownLabel();
+    if (label.empty() && !content.overlay) {
+        deep->Present(deepPattern);
+        return;
+    }
+    const int w = deepPattern.width, h = deepPattern.height;
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = w;
+    info.bmiHeader.biHeight = -h;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    HDC dc = ::CreateCompatibleDC(nullptr);
+    void* bits = nullptr;
+    HBITMAP bitmap = ::CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (bitmap == nullptr) {
+        ::DeleteDC(dc);
+        deep->Present(deepPattern);
+        return;
+    }
+    HGDIOBJ previous = ::SelectObject(dc, bitmap);
+    UINT32* gdi = static_cast<UINT32*>(bits);
+    const size_t count = deepPattern.pixels.size();
+    std::vector<UINT32> eight(count);
+    for (size_t i = 0; i < count; ++i) {
+        const UINT32 p = deepPattern.pixels[i];
+        eight[i] = (static_cast<UINT32>(EightBitLevel(p & 0x3FF)) << 16) |
+                   (static_cast<UINT32>(EightBitLevel((p >> 10) & 0x3FF)) << 8) | EightBitLevel((p >> 20) & 0x3FF);
+    }
+    std::copy(eight.begin(), eight.end(), gdi);
+    if (!label.empty())
+        PaintLabel(dc);
+    if (content.overlay)
+        PaintOverlay(dc);
+    ::GdiFlush();
+    deepShown = deepPattern;
+    for (size_t i = 0; i < count; ++i)
+        if ((gdi[i] & 0xFFFFFF) != eight[i])
+            deepShown.pixels[i] =
+                DeepPixel(TenBitCode((gdi[i] >> 16) & 0xFF), TenBitCode((gdi[i] >> 8) & 0xFF), TenBitCode(gdi[i] & 0xFF));
+    ::SelectObject(dc, previous);
+    ::DeleteObject(bitmap);
+    ::DeleteDC(dc);
+    deep->Present(deepShown);
 }
 
 LRESULT CPatternWindow::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -164,9 +264,28 @@ LRESULT CPatternWindow::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         return OnPaletteMessage(msg, wParam);
     case WM_SYSCOMMAND:
         return OnSysCommand(wParam, lParam);
+    case WM_WINDOWPOSCHANGING:
+    case WM_WINDOWPOSCHANGED:
+    case WM_SETFOCUS:
+        OnStacking(msg, lParam);
+        return ::DefWindowProcA(handle, msg, wParam, lParam);
     default:
         return ::DefWindowProcA(handle, msg, wParam, lParam);
     }
+}
+
+// While the 10-bit picture shows, it stays right over the window: raised, the window goes under it;
+// moved in the stacking or given the focus, it takes the picture's window along.
+void CPatternWindow::OnStacking(UINT msg, LPARAM lParam) {
+    if (!deep || deep->handle == nullptr)
+        return;
+    if (msg == WM_WINDOWPOSCHANGING) {
+        WINDOWPOS* pos = reinterpret_cast<WINDOWPOS*>(lParam);
+        if (!(pos->flags & SWP_NOZORDER) && pos->hwndInsertAfter == HWND_TOP)
+            pos->hwndInsertAfter = deep->handle;
+        return;
+    }
+    deep->KeepAbove(msg == WM_SETFOCUS);
 }
 
 LRESULT CPatternWindow::OnCreate() {
@@ -188,6 +307,10 @@ void CPatternWindow::OnSize() {
 void CPatternWindow::OnPaint() {
     PAINTSTRUCT paint;
     ::BeginPaint(handle, &paint);
+    if (deep) { // the swap chain's window covers this one and shows the label and help itself
+        ::EndPaint(handle, &paint);
+        return;
+    }
     if (canvas) // without one there is nothing to show, but the paint must end
         canvas->PaintTo(paint);
     if (!ShownLabel().empty())

@@ -6,24 +6,28 @@
 
 // What the screens show: one pattern with its parameters (calibration software's picture among them),
 // each screen drawing it for its own size; a line of text that the first screen shows over it (empty:
-// none); and whether the help overlay is up. Every source of input changes this one value and every
+// none), followed where `outputNote` says so by what that screen's output carries (the depth chart's
+// note); and whether the help overlay is up. Every source of input changes this one value and every
 // window is handed it.
 struct ScreenContent {
     PatternMode mode = patternNone;
     PatternParams params = standardPatch;
     std::wstring label;
+    bool outputNote = false;
     bool overlay = false;
 };
 
 // Which screen a window covers, as the help overlay says it: its number (from 1) of how many the
-// system has, and what it runs at. The window's rectangle says its size and place.
+// system has, and what it runs at (the window's rectangle says its size and place); and whether it shows
+// calibration software's patches at 10 bits where the software asks for more than 8.
 struct ScreenDescription {
     int number;
     int count;
     ScreenDetails details;
+    bool tenBitPatches = false;
 
     bool operator==(const ScreenDescription& o) const {
-        return number == o.number && count == o.count && details == o.details;
+        return number == o.number && count == o.count && details == o.details && tenBitPatches == o.tenBitPatches;
     }
     bool operator!=(const ScreenDescription& o) const { return !(*this == o); }
 };

@@ -205,7 +205,7 @@ void CRemoteConnection::Answered() {
         return;
     case ArgyllAnswer::color:
         shown = color;
-        listener->OnRemotePatch({color, color, 0, 0, 1, 1});
+        listener->OnRemotePatch(EightBitPatch(color, color, 0, 0, 1, 1));
         break;
     case ArgyllAnswer::keep:
         break;

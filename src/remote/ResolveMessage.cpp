@@ -32,7 +32,8 @@ bool Fraction(const Tree& attributes, const char* name, double& value) {
            value <= 1;
 }
 
-std::wstring ReadColor(const Tree* element, const char* what, COLORREF& color) {
+// A colour at 8 bits and as 10-bit codes; `tenBits` is set where it has more than 8.
+std::wstring ReadColor(const Tree* element, const char* what, COLORREF& color, UINT32& color10, bool& tenBits) {
     const auto attributes = element ? element->get_child_optional("<xmlattr>") : boost::none;
     if (!attributes)
         return FormatText(IDS_NO_ELEMENT, {Widen(what)});
@@ -45,6 +46,8 @@ std::wstring ReadColor(const Tree* element, const char* what, COLORREF& color) {
         if (!WholeNumber(*attributes, names[i], (1 << bits) - 1, rgb[i]))
             return FormatText(IDS_VALUE_OUT_OF_RANGE, {Widen(what), Widen(names[i])});
     color = RGB(CodeToLevel(rgb[0], bits), CodeToLevel(rgb[1], bits), CodeToLevel(rgb[2], bits));
+    color10 = DeepPixel(CodeToTenBits(rgb[0], bits), CodeToTenBits(rgb[1], bits), CodeToTenBits(rgb[2], bits));
+    tenBits = tenBits || bits > 8;
     return std::wstring();
 }
 
@@ -70,6 +73,13 @@ int CodeToLevel(long code, int bits) {
     return static_cast<int>(std::floor(static_cast<double>(code) * 255 / largest + 0.5));
 }
 
+int CodeToTenBits(long code, int bits) {
+    if (bits <= 8)
+        return TenBitCode(CodeToLevel(code, bits));
+    const double largest = static_cast<double>((1L << bits) - 1);
+    return static_cast<int>(std::floor(static_cast<double>(code) * 1023 / largest + 0.5));
+}
+
 std::wstring ReadResolveMessage(const std::string& xml, RemotePatch& patch) {
     try {
         Tree tree;
@@ -89,15 +99,17 @@ std::wstring ReadResolveMessage(const std::string& xml, RemotePatch& patch) {
                 return FormatText(IDS_UNKNOWN_FORM, {Number(static_cast<long long>(rectangles.size()))});
             const Tree& shown = *rectangles.back();
             if (rectangles.size() == 2)
-                error = ReadColor(Child(*rectangles.front(), "color"), "background", read.background);
+                error = ReadColor(Child(*rectangles.front(), "color"), "background", read.background,
+                                  read.background10, read.tenBits);
             if (error.empty())
-                error = ReadColor(Child(shown, "color"), "color", read.color);
+                error = ReadColor(Child(shown, "color"), "color", read.color, read.color10, read.tenBits);
             if (error.empty())
                 error = ReadGeometry(Child(shown, "geometry"), read);
         } else {
-            error = ReadColor(Child(*calibration, "color"), "color", read.color);
+            error = ReadColor(Child(*calibration, "color"), "color", read.color, read.color10, read.tenBits);
             if (error.empty())
-                error = ReadColor(Child(*calibration, "background"), "background", read.background);
+                error = ReadColor(Child(*calibration, "background"), "background", read.background,
+                                  read.background10, read.tenBits);
             if (error.empty())
                 error = ReadGeometry(Child(*calibration, "geometry"), read);
         }

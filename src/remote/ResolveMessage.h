@@ -11,3 +11,6 @@ std::wstring ReadResolveMessage(const std::string& xml, RemotePatch& patch);
 
 // A colour code of `bits` bits (1 to 16) as the 8-bit level shown: floor(code * 255 / (2^bits - 1) + 0.5).
 int CodeToLevel(long code, int bits);
+// The same code as a 10-bit code: floor(code * 1023 / (2^bits - 1) + 0.5) for 9 bits and more; a code of 8
+// bits or fewer is its 8-bit level widened, TenBitCode(CodeToLevel(code, bits)).
+int CodeToTenBits(long code, int bits);

@@ -1,11 +1,15 @@
 // tessaryn-render MODE WIDTH HEIGHT BPP OUT.bmp: draws one test pattern with the program's own canvas
 // routines, as a WIDTH x HEIGHT screen shows it, and writes it as a 24-bit BMP file. BPP (8 or 32) is
-// the display depth the ramp chart is told. Errors: one line on stderr and exit code 1.
+// the display depth the ramp chart is told. A pattern of more than 8 bits per colour (the depth chart)
+// goes as an 8-bit path shows it at 8 or 32, and with BPP 30 as its exact 10-bit codes, in a binary PPM
+// file. Errors: one line on stderr and exit code 1.
 #include "BmpFile.h"
+#include "PpmFile.h"
 #include "Canvas.h"
 #include "PatternTable.h"
 #include "WholeNumber.h"
 #include <cstdio>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -56,7 +60,8 @@ int main(int argc, char** argv) {
                               ", or 11:LEVEL:PERCENT for a patch (LEVEL 0 to 255, PERCENT 1, 2, "
                               "5, 10, 18, 25 or 100), or uniformity:LEVEL:N for a grid (N 3, 5 or 9)";
     if (argc != 6)
-        return Fail("usage: tessaryn-render MODE WIDTH HEIGHT BPP OUT.bmp (MODE " + modes + "; BPP 8 or 32)");
+        return Fail("usage: tessaryn-render MODE WIDTH HEIGHT BPP OUT.bmp (MODE " + modes +
+                    "; BPP 8 or 32, or 30 for the depth chart's 10-bit codes in a PPM file)");
     int width = 0, height = 0, bits = 0;
     PatternParams params = standardPatch;
     const PatternEntry* pattern = FindPatternByArgument(argv[1]);
@@ -70,11 +75,24 @@ int main(int argc, char** argv) {
         return Fail(std::string("bad width '") + argv[2] + "' (1 to 16384)");
     if (!ReadWholeNumber(argv[3], 1, 16384, height))
         return Fail(std::string("bad height '") + argv[3] + "' (1 to 16384)");
-    if (!ReadWholeNumber(argv[4], 8, 32, bits) || (bits != 8 && bits != 32))
-        return Fail(std::string("bad bits per pixel '") + argv[4] + "' (8 or 32)");
+    if (!ReadWholeNumber(argv[4], 8, 32, bits) || (bits != 8 && bits != 32 && bits != 30))
+        return Fail(std::string("bad bits per pixel '") + argv[4] + "' (8 or 32, or 30 for the depth chart)");
+    if (bits == 30 && pattern->drawDeep == nullptr)
+        return Fail(std::string("'") + argv[1] + "' has no colours beyond 8 bits: 30 bits per pixel is for depth");
     const std::string path = argv[5];
     if (path.empty())
         return Fail("no output file");
+    if (bits == 30) {
+        CDeepImage image;
+        try {
+            image.Resize(width, height);
+        } catch (const std::bad_alloc&) {
+            return Fail("cannot allocate a " + std::to_string(width) + "x" + std::to_string(height) + " image");
+        }
+        pattern->drawDeep(image, params);
+        const std::string error = WritePpmFile(image, path);
+        return error.empty() ? 0 : Fail(error);
+    }
 
     requestedBits = bits;
     CCanvas canvas(nullptr); // the screen is the model for the surface, as for a window on it

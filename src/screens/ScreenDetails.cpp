@@ -1,4 +1,5 @@
 #include "ScreenDetails.h"
+#include "OutputDepth.h"
 
 ScreenDetails DescribeScreen(const RECT& rect, const CMonitorFunctions& functions) {
     ScreenDetails details = {0, 0, false};
@@ -17,5 +18,7 @@ ScreenDetails DescribeScreen(const RECT& rect, const CMonitorFunctions& function
         // 0 and 1 stand for the hardware's default rate, which the system does not know.
         details.refreshRate = mode.dmDisplayFrequency > 1 ? static_cast<int>(mode.dmDisplayFrequency) : 0;
     }
+    if (functions.Found())
+        details.bitsPerColor = OutputBitsPerColor(monitor);
     return details;
 }

@@ -3,14 +3,17 @@
 #include <windows.h>
 
 // What a screen's monitor runs at now, as the display's current settings say: bits per pixel and
-// refresh rate in Hz (0 where the system gives none), and whether it is the primary monitor.
+// refresh rate in Hz (0 where the system gives none), whether it is the primary monitor, and how many
+// bits per colour reach it (0 where the system does not say).
 struct ScreenDetails {
     int bitsPerPixel;
     int refreshRate;
     bool primary;
+    int bitsPerColor = 0;
 
     bool operator==(const ScreenDetails& o) const {
-        return bitsPerPixel == o.bitsPerPixel && refreshRate == o.refreshRate && primary == o.primary;
+        return bitsPerPixel == o.bitsPerPixel && refreshRate == o.refreshRate && primary == o.primary &&
+               bitsPerColor == o.bitsPerColor;
     }
     bool operator!=(const ScreenDetails& o) const { return !(*this == o); }
 };

@@ -11,6 +11,8 @@
 #define IDS_REFRESH_RATE 1005
 #define IDS_REFRESH_UNKNOWN 1006
 #define IDS_DEPTH_AND_RATE 1007
+#define IDS_BITS_PER_COLOR 1008
+#define IDS_BITS_PER_COLOR_UNKNOWN 1009
 
 // The help overlay's list of keys: a key column and what the keys do.
 #define IDS_KEY_AGAIN 1010
@@ -47,11 +49,17 @@
 #define IDS_NAME_BLACK_FIELD 1113
 #define IDS_NAME_GRAY_FIELD 1114
 #define IDS_NAME_REMOTE_PATCH 1115
+#define IDS_NAME_DEPTH_CHART 1116
 
 // What the label says after a step of a pattern's parameters.
 #define IDS_LEVEL_LABEL 1200
 #define IDS_PATCH_LABEL 1201
 #define IDS_UNIFORMITY_LABEL 1202
+// The depth chart's note, and what the first screen adds to it about its own output.
+#define IDS_DEPTH_NOTE 1210
+#define IDS_OUTPUT_BITS 1211
+#define IDS_OUTPUT_UNKNOWN 1212
+#define IDS_NO_DEEP_OUTPUT 1213
 
 // Where the connection to calibration software stands, and why a message of it was ignored.
 #define IDS_WAITING_FOR 1300
@@ -82,4 +90,5 @@
 #define IDS_NO_SCREEN 1410
 #define IDS_NO_SCREENS 1411
 #define IDS_USAGE 1412
+#define IDS_BAD_DEPTH 1414
 

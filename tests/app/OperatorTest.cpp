@@ -171,18 +171,21 @@ TEST(HelpText, EveryKeyOfThePatternTableAndWhichScreenThisIs) {
         {1,
          2,
          {0, 0, 1920, 1080},
-         {32, 60, true},
-         {L"Screen 1 of 2, primary", L"1920 x 1080 at 0, 0", L"32 bits per pixel, 60 Hz"}},
+         {32, 60, true, 10},
+         {L"Screen 1 of 2, primary", L"1920 x 1080 at 0, 0", L"32 bits per pixel, 60 Hz",
+          L"10 bits per colour reach the monitor"}},
         {3,
          3,
          {-1080, -200, 0, 1720},
          {16, 0, false},
-         {L"Screen 3 of 3", L"1080 x 1920 at -1080, -200", L"16 bits per pixel, refresh rate unknown"}},
+         {L"Screen 3 of 3", L"1080 x 1920 at -1080, -200", L"16 bits per pixel, refresh rate unknown",
+          L"bits per colour at the monitor: unknown"}},
         {1,
          1,
          {0, 0, 7680, 4320},
-         {0, 144, true},
-         {L"Screen 1 of 1, primary", L"7680 x 4320 at 0, 0", L"colour depth unknown, 144 Hz"}}};
+         {0, 144, true, 8},
+         {L"Screen 1 of 1, primary", L"7680 x 4320 at 0, 0", L"colour depth unknown, 144 Hz",
+          L"8 bits per colour reach the monitor"}}};
     for (const auto& s : screens)
         EXPECT_EQ(IdentityLines({s.number, s.count, s.details}, s.rect), s.expected);
 

@@ -27,7 +27,7 @@ TEST_P(ShowControllerTest, ALabelOfAMomentStaysTwoSecondsAfterTheLastStepThenThe
     EXPECT_EQ(show.ShowStatus(L"Waiting for host:20002"), Update::show);
     EXPECT_EQ(Label(), L"Waiting for host:20002");
     EXPECT_EQ(Next(), -1) << "a status waits for nothing";
-    EXPECT_EQ(show.ShowPattern(patternCentreSquare), Update::redraw);
+    EXPECT_EQ(show.ShowPattern(patternCentreSquare, t), Update::redraw);
     EXPECT_EQ(Label(), L"Waiting for host:20002") << "a pattern change keeps the status";
 
     EXPECT_EQ(show.Step(VK_DOWN, false, t), Update::show);
@@ -42,7 +42,7 @@ TEST_P(ShowControllerTest, ALabelOfAMomentStaysTwoSecondsAfterTheLastStepThenThe
     EXPECT_EQ(Next(), -1);
 
     EXPECT_EQ(show.Step(VK_DOWN, false, t), Update::show);
-    EXPECT_EQ(show.ShowPattern(patternGrayRingChart), Update::redraw);
+    EXPECT_EQ(show.ShowPattern(patternGrayRingChart, t), Update::redraw);
     EXPECT_EQ(Label(), L"Waiting for host:20002") << "a pattern change takes a step's label away";
     EXPECT_EQ(Next(), -1);
     EXPECT_EQ(show.Step(VK_DOWN, false, t), Update::none) << "the ring chart has no parameters";
@@ -121,7 +121,7 @@ TEST_P(ShowControllerTest, HelpTogglesAndStaysOverPatternChanges) {
     EXPECT_EQ(show.HideHelp(), Update::none);
     EXPECT_EQ(show.ToggleHelp(), Update::show);
     EXPECT_TRUE(show.Content().overlay);
-    show.ShowPattern(patternGammaChart);
+    show.ShowPattern(patternGammaChart, t);
     EXPECT_TRUE(show.Content().overlay) << "the frame takes it away before a key acts, a run step keeps it";
     EXPECT_EQ(show.HideHelp(), Update::show);
     EXPECT_FALSE(show.Content().overlay);
