@@ -28,12 +28,20 @@ check "Esc ends the program with 0 and no window" ends_with_zero
 # Calibration software's colours too, exactly, in the palette the program builds for each picture.
 read -r port < <(free_ports 1)
 peer_start "$here/hostile-peer.py" "$port"
-check "start-up with /resolve" start_program /resolve "127.0.0.1:$port"
+check "start-up with /resolve and /depth 10" start_program /resolve "127.0.0.1:$port" /depth 10
 check "Tessaryn connects" peer_ask accept accepted 10
 for color in "200 100 50" "3 2 1" "251 253 255"; do
     # shellcheck disable=SC2086
     check "a remote patch of $color on every head" peer_patch $color
 done
+# Deep content on a palette display need not be exact, but must leave everything else as it was.
+check "a 10-bit patch" peer_ask "message <calibration><color red=\"513\" green=\"2\" blue=\"1000\" bits=\"10\"/><background red=\"1\" green=\"1\" blue=\"1\" bits=\"10\"/><geometry x=\"0\" y=\"0\" cx=\"1\" cy=\"1\"/></calibration>" sent
+xdotool key d
+sleep 1
+check "and the depth chart leave the program running" kill -0 "$pid"
+check "and the next patch exact" peer_patch 60 120 180
+xdotool key 1
+check "and the next pattern exact" heads_show 9
 peer_stop
 xdotool key Escape
 check "Esc ends the program with 0 and no window" ends_with_zero

@@ -66,28 +66,45 @@ window_at() {
 }
 
 # expected MODE SIZE: the render tool's picture of a pattern at a head's size, made once for all the
-# scenarios of a run ($TESSARYN_PICTURES, which the bench sets), or once for this one.
+# scenarios of a run ($TESSARYN_PICTURES, which the bench sets), or once for this one. On a display of
+# 10 bits per colour (bits=30) the depth chart is its 10-bit codes (a PPM file), every other pattern
+# the 8-bit picture.
 expected() {
-    local file="${TESSARYN_PICTURES:-$dir}/expected-${1//:/_}-$2-${bits:-32}.bmp" # a patch's mode holds colons
+    local depth=${bits:-32} type=bmp
+    if [ "$depth" = 30 ]; then
+        if [ "$1" = depth ]; then type=ppm; else depth=32; fi
+    fi
+    local file="${TESSARYN_PICTURES:-$dir}/expected-${1//:/_}-$2-$depth.$type" # a patch's mode holds colons
     # Drawn under a name of its own, then renamed: scenarios that run at once may draw the same picture.
-    [ -s "$file" ] || { "$loader" "$render" "$1" "${2%x*}" "${2#*x}" "${bits:-32}" "Z:$file.$$" </dev/null \
+    [ -s "$file" ] || { "$loader" "$render" "$1" "${2%x*}" "${2#*x}" "$depth" "Z:$file.$$" </dev/null \
         >/dev/null 2>&1 && mv "$file.$$" "$file"; }
     echo "$file"
 }
 
+# top_window_at GEOMETRY: the uppermost window of ours that covers exactly that head (xwininfo lists the
+# root's children from the top): where a pattern shows at 10 bits, the window of its swap chain.
+top_window_at() {
+    xwininfo -root -children | awk -v want="$1" '/"tessaryn.exe"/ {
+        for (i = 1; i <= NF; ++i) if ($i == want) { print $1; exit } }'
+}
+
 # shoot: what the heads show now, for `shows` to look at. On a palette display (bits=8) each window is
-# read with its own colormap when it is looked at (the root window's would show other colours).
-shoot() { [ "${bits:-32}" = 8 ] || screenshot "$dir/now.xwd"; }
+# read with its own colormap when it is looked at (the root window's would show other colours); on a
+# display of 10 bits per colour (bits=30) each head's uppermost window is read by itself (the root's
+# picture over windows of several visuals is cut to 8 bits, or worse).
+shoot() { [ "${bits:-32}" = 8 ] || [ "${bits:-32}" = 30 ] || screenshot "$dir/now.xwd"; }
 
 # shows GEOMETRY PICTURE...: each of these heads shows exactly its picture (a BMP or PPM file) in what
 # `shoot` took last.
 shows() {
-    if [ "${bits:-32}" != 8 ]; then
+    if [ "${bits:-32}" != 8 ] && [ "${bits:-32}" != 30 ]; then
         python3 "$e2e_dir/pictures.py" same "$dir/now.xwd" "$@"
         return
     fi
+    local id
     while [ $# -gt 0 ]; do
-        xwd -id "$(window_at "$1")" -silent >"$dir/window.xwd" &&
+        if [ "${bits:-32}" = 8 ]; then id=$(window_at "$1"); else id=$(top_window_at "$1"); fi
+        xwd -id "$id" -silent >"$dir/window.xwd" &&
             python3 "$e2e_dir/pictures.py" same "$dir/window.xwd" "${1%%+*}+0+0" "$2" || return 1
         shift 2
     done
@@ -107,7 +124,7 @@ heads_match() {
         sleep 0.25
     done
     echo "the heads do not show $*: $(cat "$dir/differs")" >&2
-    [ "${bits:-32}" = 8 ] || convert "xwd:$dir/now.xwd" "${failshot:-/tmp}/tessaryn-failed-${2//[:\/ ]/_}.png" 2>/dev/null
+    [ -s "$dir/now.xwd" ] && convert "xwd:$dir/now.xwd" "${failshot:-/tmp}/tessaryn-failed-${2//[:\/ ]/_}.png" 2>/dev/null
     return 1
 }
 
@@ -230,9 +247,11 @@ for x in s: x.bind(("127.0.0.1", 0))
 print(*[x.getsockname()[1] for x in s])' "$1"
 }
 
-# remote_picture BITS R G B BR BG BB X Y CX CY SIZE: the picture a head of that size must show.
+# remote_picture BITS R G B BR BG BB X Y CX CY SIZE: the picture a head of that size must show (at 10
+# bits per colour where $remote_depth is 10).
 remote_picture() {
-    local file="$dir/remote-${*// /_}.ppm"
-    [ -s "$file" ] || python3 "$e2e_dir/remote-picture.py" "${12%x*}" "${12#*x}" "${@:1:11}" "$file" 2>/dev/null
+    local file="$dir/remote-${*// /_}-${remote_depth:-8}.ppm"
+    [ -s "$file" ] || python3 "$e2e_dir/remote-picture.py" "${12%x*}" "${12#*x}" "${@:1:11}" "$file" \
+        "${remote_depth:-8}" 2>/dev/null
     echo "$file"
 }

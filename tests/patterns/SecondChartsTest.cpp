@@ -1,6 +1,7 @@
 #include "PatternFixture.h"
 #include "PatternTable.h"
 #include "UniformityGrid.h"
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <string>
@@ -77,6 +78,18 @@ Definition Grid(int level, int n) {
     };
 }
 
+// The depth chart's code at a pixel, as its definition gives it: eight bands of rows, each pair one ramp
+// over 256 codes, the lower band of a pair as 8 bits carry the code.
+int DepthCode(int x, int y, int w, int h) {
+    const int band = Part(y, h, 8), code = 256 * (band / 2) + x * 256 / w;
+    return band % 2 == 0 ? code : (1023 * ((255 * code + 511) / 1023) + 127) / 255;
+}
+
+// As a path of 8 bits shows it.
+Expected Depth8(int x, int y, int w, int h) {
+    return {Gray((255 * DepthCode(x, y, w, h) + 511) / 1023), false};
+}
+
 class SecondCharts : public PatternFixture {};
 
 TEST_F(SecondCharts, EveryPixelAsDefinedAtEverySizeOnDeepAndPaletteDisplays) {
@@ -88,7 +101,8 @@ TEST_F(SecondCharts, EveryPixelAsDefinedAtEverySizeOnDeepAndPaletteDisplays) {
         {"gamma", standardPatch, &Gamma},           {"inversion", standardPatch, &Inversion},
         {"checker", standardPatch, Checker(false)}, {"checker:inverted", standardPatch, Checker(true)},
         {"uniformity", {128, 3}, Grid(128, 3)},     {"uniformity", {127, 5}, Grid(127, 5)},
-        {"uniformity", {255, 9}, Grid(255, 9)},     {"uniformity", {0, 9}, Grid(0, 9)}};
+        {"uniformity", {255, 9}, Grid(255, 9)},     {"uniformity", {0, 9}, Grid(0, 9)},
+        {"depth", standardPatch, &Depth8}};
     struct Size {
         int w, h;
     };
@@ -126,6 +140,29 @@ TEST_F(SecondCharts, EveryPixelAsDefinedAtEverySizeOnDeepAndPaletteDisplays) {
         }
 }
 
+TEST(DepthChart, EveryCodeAsDefinedAtTenBitsAtEverySize) {
+    struct Size {
+        int w, h;
+    };
+    for (const Size& s : {Size{1, 1}, Size{7, 5}, Size{200, 100}, Size{1025, 767}, Size{3840, 2160}}) {
+        SCOPED_TRACE(testing::Message() << s.w << "x" << s.h);
+        CDeepImage image;
+        image.Resize(s.w, s.h);
+        std::fill(image.pixels.begin(), image.pixels.end(), 0x12345678u); // nothing of this may remain
+        FindPatternByArgument("depth")->drawDeep(image, standardPatch);
+        int wrong = 0;
+        for (int y = 0; y < s.h; ++y)
+            for (int x = 0; x < s.w; ++x) {
+                const int c = DepthCode(x, y, s.w, s.h);
+                const UINT32 expected = 0xC0000000u | (static_cast<UINT32>(c) << 20) | (c << 10) | c;
+                if (image.Row(y)[x] != expected && wrong++ < 3)
+                    ADD_FAILURE() << "(" << x << ", " << y << ") is " << std::hex << image.Row(y)[x] << ", expected "
+                                  << expected;
+            }
+        EXPECT_EQ(wrong, 0);
+    }
+}
+
 TEST(SecondChartKeys, LettersInEitherCaseAndTheCheckerboardTakingTurns) {
     const struct {
         char key;
@@ -139,6 +176,7 @@ TEST(SecondChartKeys, LettersInEitherCaseAndTheCheckerboardTakingTurns) {
                  {'c', patternInvertedCheckerboard, patternCheckerboard},
                  {'C', patternUniformityGrid, patternCheckerboard},
                  {'4', patternCheckerboard, patternCentreSquare},
+                 {'d', patternCentreSquare, patternDepthChart},
                  {'0', patternInvertedCheckerboard, patternGrayField}};
     for (const auto& c : cases) {
         const PatternEntry* entry = PatternForKey(c.key, c.shown);

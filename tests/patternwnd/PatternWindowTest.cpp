@@ -1,5 +1,6 @@
 #include "CentreSquareRect.h"
 #include "PatternWindow.h"
+#include <dxgiformat.h>
 #include "Pixels.h"
 #include "TestWindow.h"
 #include <gtest/gtest.h>
@@ -206,6 +207,63 @@ TEST_F(PatternWindowTest, TheScreenSaverAndDisplayPowerSavingAreRefused) {
         EXPECT_EQ(syscommandsToTheSystem, c.reachesTheSystem) << "command " << std::hex << c.command;
     }
     ::UnhookWindowsHookEx(hook);
+}
+
+FARPROC NoDirect3D(const char*) {
+    return nullptr;
+}
+
+// Deep content at 10 bits through a swap chain where one can be made; where Direct3D 11 is missing or
+// refuses the format, the canvas shows it as 8 bits carry it and the first screen's note says so.
+TEST_F(PatternWindowTest, DeepContentShowsAtTenBitsOrAsEightBitsCarryIt) {
+    ScreenContent chart;
+    chart.mode = patternDepthChart;
+    chart.label = L"note";
+    chart.outputNote = true;
+    ScreenContent patch;
+    patch.mode = patternRemote;
+    patch.params.remote = {RGB(0, 0, 0), RGB(0, 0, 0), 0, 0, 1, 1, DeepPixel(1, 2, 3), DeepPixel(514, 515, 1019), true};
+    ScreenDescription tenBits = window->screen;
+    tenBits.tenBitPatches = true;
+    window->Describe(tenBits);
+    const struct {
+        const char* what;
+        CDeepOutput::ProcLookup lookup;
+        DWORD format;
+    } refusals[] = {{"no Direct3D 11", &NoDirect3D, DXGI_FORMAT_R10G10B10A2_UNORM},
+                    {"a format no swap chain takes", &CDeepOutput::LookUpInD3D11, DXGI_FORMAT_R32G32B32_FLOAT}};
+    for (const auto& refusal : refusals) {
+        SCOPED_TRACE(refusal.what);
+        CDeepOutput::lookup = refusal.lookup;
+        CDeepOutput::format = refusal.format;
+        window->RemakeSurface();
+        window->SetContent(chart, true);
+        EXPECT_FALSE(window->ShowsTenBits());
+        const Pixels canvas = ReadPixels(window->canvas->memDC, 0, 0, 320, 240);
+        // Band 0 at column 160: code 128; band 1 the same as 8 bits carry it; both show level 32.
+        EXPECT_EQ(canvas.At(160, 0), Gray(32));
+        EXPECT_EQ(canvas.At(160, 30), Gray(32));
+        EXPECT_EQ(canvas.At(319, 239), Gray((255 * (768 + 255) + 511) / 1023));
+        EXPECT_NE(window->ShownLabel().find(L"No 10-bit output"), std::wstring::npos);
+        window->SetContent(patch, true);
+        EXPECT_FALSE(window->ShowsTenBits());
+        EXPECT_EQ(ReadPixels(window->canvas->memDC, 5, 5, 1, 1).At(0, 0), RGB(128, 128, 254))
+            << "the patch's 10-bit codes as 8 bits carry them";
+    }
+    CDeepOutput::lookup = &CDeepOutput::LookUpInD3D11;
+    CDeepOutput::format = DXGI_FORMAT_R10G10B10A2_UNORM;
+    window->RemakeSurface();
+    window->SetContent(chart, true);
+    EXPECT_TRUE(window->ShowsTenBits()) << "Direct3D 11 runs on the bench";
+    EXPECT_EQ(window->ShownLabel().find(L"No 10-bit output"), std::wstring::npos);
+    window->SetContent(patch, true);
+    EXPECT_TRUE(window->ShowsTenBits());
+    tenBits.tenBitPatches = false; // at 8 bits, as every patch showed before
+    window->Describe(tenBits);
+    window->SetContent(patch, true);
+    EXPECT_FALSE(window->ShowsTenBits());
+    window->SetContent(ScreenContent(), true);
+    EXPECT_FALSE(window->ShowsTenBits());
 }
 
 TEST_F(PatternWindowTest, AWindowThatWasNeverCreatedOnlyRecordsItsMode) {

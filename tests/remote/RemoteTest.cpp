@@ -7,6 +7,7 @@
 #include "ResolveMessage.h"
 #include "TestWindow.h"
 #include <gtest/gtest.h>
+#include <cmath>
 #include <memory>
 #include <string>
 #include <vector>
@@ -55,20 +56,21 @@ TEST(ResolveMessage, BothFormsAndEveryKindOfBadMessage) {
         {"<calibration><color red=\"512\" green=\"512\" blue=\"512\" bits=\"10\"/><background red=\"0\" "
          "green=\"0\" "
          "blue=\"1023\" bits=\"10\"/><geometry x=\"0.25\" y=\"0.3\" cx=\"0.5\" cy=\"0.4\"/></calibration>",
-         {RGB(0, 0, 255), RGB(128, 128, 128), 0.25, 0.3, 0.5, 0.4}},
+         {RGB(0, 0, 255), RGB(128, 128, 128), 0.25, 0.3, 0.5, 0.4, DeepPixel(0, 0, 1023), DeepPixel(512, 512, 512),
+          true}},
         {"<?xml version=\"1.0\"?><calibration><shapes><rectangle><color red=\"10\" green=\"20\" blue=\"30\"/>"
          "<geometry x=\"0\" y=\"0\" cx=\"1\" cy=\"1\"/></rectangle><rectangle><color red=\"255\" "
          "green=\"128\" "
          "blue=\"0\"/><geometry x=\"0,1\" y=\"0,2\" cx=\"0,3\" "
          "cy=\"0,4\"/></rectangle></shapes></calibration>",
-         {RGB(10, 20, 30), RGB(255, 128, 0), 0.1, 0.2, 0.3, 0.4}},
+         EightBitPatch(RGB(10, 20, 30), RGB(255, 128, 0), 0.1, 0.2, 0.3, 0.4)},
         {"<calibration><shapes><rectangle><color red=\"1\" green=\"0\" blue=\"1\" bits=\"1\"/><geometry "
          "x=\"0\" "
          "y=\"0\" cx=\"1\" cy=\"1\"/></rectangle></shapes></calibration>",
-         {RGB(0, 0, 0), RGB(255, 0, 255), 0, 0, 1, 1}},
+         EightBitPatch(RGB(0, 0, 0), RGB(255, 0, 255), 0, 0, 1, 1)},
         {"<calibration><color red=\"65535\" green=\"32768\" blue=\"0\" bits=\"16\"/><background red=\"0\" "
          "green=\"0\" blue=\"0\"/><geometry x=\"1\" y=\"1\" cx=\"0\" cy=\"0\"/></calibration>",
-         {RGB(0, 0, 0), RGB(255, 128, 0), 1, 1, 0, 0}}};
+         {RGB(0, 0, 0), RGB(255, 128, 0), 1, 1, 0, 0, DeepPixel(0, 0, 0), DeepPixel(1023, 512, 0), true}}};
     for (const auto& c : good) {
         RemotePatch patch = {};
         EXPECT_EQ(ReadResolveMessage(c.xml, patch), L"") << c.xml;
@@ -111,12 +113,47 @@ TEST(ResolveMessage, BothFormsAndEveryKindOfBadMessage) {
         EXPECT_EQ(ReadResolveMessage(c.xml, patch), c.why) << c.xml;
         EXPECT_EQ(patch.color, RGB(9, 9, 9)) << "a bad message changes nothing";
     }
+    // At 10 bits where the software asks for more than 8, each colour by its own bits.
+    RemotePatch deep = {};
+    EXPECT_EQ(ReadResolveMessage("<calibration><color red=\"65535\" green=\"32768\" blue=\"1\" bits=\"16\"/>"
+                                 "<background red=\"128\" green=\"0\" blue=\"255\"/><geometry x=\"0\" y=\"0\" "
+                                 "cx=\"1\" cy=\"1\"/></calibration>",
+                                 deep),
+              L"");
+    EXPECT_TRUE(deep.tenBits);
+    EXPECT_EQ(deep.color10, DeepPixel(1023, 512, 0));
+    EXPECT_EQ(deep.background10, DeepPixel(TenBitCode(128), 0, 1023)) << "8 bits widened";
+    RemotePatch shallow = {};
+    ReadResolveMessage("<calibration><color red=\"1\" green=\"2\" blue=\"3\"/>" + background + geometry +
+                           "</calibration>",
+                       shallow);
+    EXPECT_FALSE(shallow.tenBits);
+
     // Codes to levels: the ends, and the halves of 10 and 16 bits.
     EXPECT_EQ(CodeToLevel(0, 10), 0);
     EXPECT_EQ(CodeToLevel(1023, 10), 255);
     EXPECT_EQ(CodeToLevel(512, 10), 128);
     EXPECT_EQ(CodeToLevel(511, 10), 127);
     EXPECT_EQ(CodeToLevel(32767, 16), 127);
+}
+
+TEST(ResolveMessage, TenBitCodesOfEveryDepthFromOneToSixteenBitsAtTheirEdges) {
+    for (int bits = 1; bits <= 16; ++bits) {
+        const long top = (1L << bits) - 1;
+        for (long code : {0L, 1L, top / 2, top / 2 + 1, top - 1, top}) {
+            if (code < 0 || code > top)
+                continue;
+            const double v = static_cast<double>(code) / top;
+            // 9 bits and more at 10 bits; fewer through their 8-bit level, widened as 8 bits are.
+            const int level = static_cast<int>(std::floor(v * 255 + 0.5));
+            const int expected = bits > 8 ? static_cast<int>(std::floor(v * 1023 + 0.5)) : (1023 * level + 127) / 255;
+            EXPECT_EQ(CodeToTenBits(code, bits), expected) << code << " of " << bits << " bits";
+        }
+    }
+    EXPECT_EQ(CodeToTenBits(0, 16), 0);
+    EXPECT_EQ(CodeToTenBits(65535, 16), 1023);
+    EXPECT_EQ(CodeToTenBits(1023, 10), 1023);
+    EXPECT_EQ(CodeToTenBits(511, 10), 511);
 }
 
 TEST(RemotePatchRect, RoundedHalfUpAndClippedAtAnySize) {
@@ -309,7 +346,7 @@ TEST_F(RemoteConnectionTest, ArgyllEachColourOnAConnectionOfItsOwnAndABrokenAnsw
     ASSERT_TRUE(request()) << "the next request comes at once";
     EXPECT_EQ(server.received.find("GET /ajax/messages?%23FF8000%20"), 0u) << server.received;
     ASSERT_EQ(recorder.patches.size(), 1u);
-    EXPECT_TRUE(recorder.patches[0] == (RemotePatch{RGB(255, 128, 0), RGB(255, 128, 0), 0, 0, 1, 1}));
+    EXPECT_TRUE(recorder.patches[0] == EightBitPatch(RGB(255, 128, 0), RGB(255, 128, 0), 0, 0, 1, 1));
     server.Send("HTTP/1.1 200 OK\r\n\r\n"); // nothing new: the colour stays
     server.Drop();
     ASSERT_TRUE(request());
