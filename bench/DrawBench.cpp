@@ -1,8 +1,10 @@
 // Times each pattern's full drawing into a canvas against the floor of one Fill of the same canvas
-// (every pixel written once), at three screen sizes, and prints the medians and their ratio.
+// (every pixel written once), at three screen sizes, and prints the medians and their ratio; a pattern
+// of 10 bits per colour also drawn into its own 10-bit image, against one fill of that image.
 #include "Canvas.h"
 #include "Clock.h"
 #include "PatternTable.h"
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -46,6 +48,17 @@ int main() {
             std::snprintf(label, sizeof label, "%dx%d", size.w, size.h);
             const char* name = pattern.argument != nullptr ? pattern.argument : "remote patch";
             std::printf("%-22s %-10s %10.2f %10.2f %7.2f\n", name, label, draw, fill, draw / fill);
+            if (pattern.drawDeep == nullptr)
+                continue;
+            CDeepImage image;
+            image.Resize(size.w, size.h);
+            pattern.drawDeep(image, standardPatch);
+            const double deep = MedianMilliseconds(size.runs, [&] { pattern.drawDeep(image, standardPatch); });
+            const double deepFill = MedianMilliseconds(size.runs, [&] {
+                std::fill(image.pixels.begin(), image.pixels.end(), DeepPixel(12, 34, 56));
+            });
+            const std::string deepName = std::string(name) + " at 10 bits";
+            std::printf("%-22s %-10s %10.2f %10.2f %7.2f\n", deepName.c_str(), label, deep, deepFill, deep / deepFill);
         }
     }
     return 0;

@@ -54,7 +54,8 @@ int main() {
     } keys[] = {{'1', "level ramp chart (9)"},
                 {'2', "gray ring chart (8)"},
                 {'3', "gray step bands (7)"},
-                {'4', "centre square (11)"}};
+                {'4', "centre square (11)"},
+                {'d', "depth chart (D)"}};
     for (const auto& key : keys) {
         std::vector<double> totals, paints, draws;
         for (int run = 0; run < 9; ++run) {

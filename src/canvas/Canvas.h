@@ -25,6 +25,8 @@ class CCanvas : public CSurface {
     void DrawGrayStepBands();
 
     void DrawCentreSquare(const RECT& square, COLORREF squareColor, COLORREF backgroundColor);
+    // A patch on a background, each pixel written once (an empty patch leaves the background alone).
+    void DrawPatchOnBackground(const RECT& patch, COLORREF patchColor, COLORREF backgroundColor);
 
     // The whole canvas in one colour, the palette's only entry: a single fill.
     void DrawField(COLORREF color);

@@ -2,6 +2,7 @@
 #include "DeepImage.h"
 #include "StreamCopy.h"
 #include <algorithm>
+#include <cstring>
 
 void CDeepImage::Resize(int newWidth, int newHeight) {
     if (newWidth == width && newHeight == height)
@@ -18,8 +19,13 @@ void CDeepImage::WriteRowCycle(int top, int bottom, const std::vector<std::vecto
         return;
     const int period = static_cast<int>(rows.size());
     const size_t bytes = static_cast<size_t>(width) * sizeof(UINT32);
-    for (int y = top; y < bottom && y < top + period; ++y)
-        StreamCopy(Row(y), rows[y % period].data(), bytes);
-    for (int y = top + period; y < bottom; ++y)
-        StreamCopy(Row(y), Row(y - period), bytes);
+    // Always from the caller's rows, which stay in the cache; with streaming stores where the image
+    // is larger than the caches.
+    const bool stream = StreamsFor(pixels.size() * sizeof(UINT32));
+    for (int y = top; y < bottom; ++y) {
+        if (stream)
+            StreamCopy(Row(y), rows[y % period].data(), bytes);
+        else
+            std::memcpy(Row(y), rows[y % period].data(), bytes);
+    }
 }

@@ -1,16 +1,49 @@
-// Row copies at the speed of writing memory: streaming stores where SSE2 is there.
+// Row copies at the speed of writing memory: streaming stores where SSE2 is there and the image is
+// larger than the caches.
 #include "StreamCopy.h"
 #include <windows.h>
 #include <emmintrin.h>
 #include <intrin.h>
 #include <cstdint>
 #include <cstring>
+#include <vector>
 
 namespace {
 
+// Looked up by name: neither function exists on every Windows the program starts on.
+FARPROC Kernel32(const char* name) {
+    HMODULE kernel32 = ::GetModuleHandleA("KERNEL32");
+    return kernel32 != nullptr ? ::GetProcAddress(kernel32, name) : nullptr;
+}
+
 bool HasSse2() {
-    static const bool present = ::IsProcessorFeaturePresent(PF_XMMI64_INSTRUCTIONS_AVAILABLE) != FALSE;
+    static const bool present = [] {
+        const auto isPresent = reinterpret_cast<BOOL(WINAPI*)(DWORD)>(
+            reinterpret_cast<void*>(Kernel32("IsProcessorFeaturePresent")));
+        return isPresent != nullptr && isPresent(PF_XMMI64_INSTRUCTIONS_AVAILABLE) != FALSE;
+    }();
     return present;
+}
+
+// The size of the largest cache the system reports; 8 MiB where it reports none.
+std::size_t LargestCache() {
+    static const std::size_t largest = [] {
+        std::size_t size = 8u << 20;
+        const auto info = reinterpret_cast<BOOL(WINAPI*)(PSYSTEM_LOGICAL_PROCESSOR_INFORMATION, PDWORD)>(
+            reinterpret_cast<void*>(Kernel32("GetLogicalProcessorInformation")));
+        DWORD bytes = 0;
+        if (info == nullptr || info(nullptr, &bytes) || ::GetLastError() != ERROR_INSUFFICIENT_BUFFER)
+            return size;
+        std::vector<SYSTEM_LOGICAL_PROCESSOR_INFORMATION> entries(bytes / sizeof(SYSTEM_LOGICAL_PROCESSOR_INFORMATION) + 1);
+        if (!info(entries.data(), &bytes))
+            return size;
+        std::size_t found = 0;
+        for (DWORD i = 0; i < bytes / sizeof(SYSTEM_LOGICAL_PROCESSOR_INFORMATION); ++i)
+            if (entries[i].Relationship == RelationCache && entries[i].Cache.Size > found)
+                found = entries[i].Cache.Size;
+        return found > 0 ? found : size;
+    }();
+    return largest;
 }
 
 __attribute__((target("sse2"))) void Stream(unsigned char* to, const unsigned char* from, std::size_t bytes) {
@@ -40,8 +73,13 @@ __attribute__((target("sse2"))) void Stream(unsigned char* to, const unsigned ch
 
 } // namespace
 
+bool StreamsFor(std::size_t imageBytes) {
+    // Half: the cache holds more than the image, and a shared last-level cache is shared.
+    return HasSse2() && imageBytes > LargestCache() / 2;
+}
+
 void StreamCopy(void* to, const void* from, std::size_t bytes) {
-    if (bytes >= 256 && HasSse2())
+    if (HasSse2())
         Stream(static_cast<unsigned char*>(to), static_cast<const unsigned char*>(from), bytes);
     else
         __movsb(static_cast<unsigned char*>(to), static_cast<const unsigned char*>(from), bytes);

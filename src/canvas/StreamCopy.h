@@ -1,7 +1,15 @@
 #pragma once
 #include <cstddef>
 
-// Copies bytes with stores that do not read the destination's cache lines first (SSE2 streaming
-// stores), where the processor has them: a pattern that copies its rows down then writes memory once,
-// as a fill does. Elsewhere it copies as the string instruction does. The areas must not overlap.
+// Writing an image that does not fit in the processor's caches, ordinary stores read every cache line
+// before they write it: twice the traffic of the bytes written. Streaming stores (SSE2) write without
+// reading, but in an image that does fit they are slower than the cache. So a pattern that repeats rows
+// copies them with StreamCopy from a row of its own (kept in cache) where StreamsFor says the image is
+// that large, and with ordinary copies elsewhere.
+
+// Whether an image of that many bytes is written faster with streaming stores on this machine: SSE2
+// present and the image larger than half the largest cache.
+bool StreamsFor(std::size_t imageBytes);
+// Copies bytes with streaming stores where SSE2 is present, else as the string instruction does. The
+// areas must not overlap.
 void StreamCopy(void* to, const void* from, std::size_t bytes);

@@ -34,9 +34,16 @@ void CCanvas::DrawLevelRampChart() {
         AddRamps(palette, 256, 1);
     CPaletteSelect selected = UsePalette();
 
-    // The upper half white, rows h/2 to the bottom black (the light fill need not cover them too).
-    FillSolid({0, 0, w, h / 2}, lightColor);
-    FillSolid({0, h / 2, w, h + h / 2}, darkColor);
+    const int n = palette.entries.size() <= 256 ? 52 : 256;
+    const int q = w / n, p = h / 32, bandTop = (3 * h) / 8, m = (w - n * q) / 2;
+    const int y1 = h / 2, y2 = h / 2 + h / 4;
+    // The grille's rows are written whole below, where the patches stay above them.
+    const bool grilleRows = 130 + 3 * (h / 16) <= y1 + 1 && y2 + 1 < h;
+    // The upper half white, rows h/2 to the bottom black, each pixel once: the ramps' rows are written
+    // whole later, and so are the grille's where it can be.
+    FillSolid({0, 0, w, bandTop}, lightColor);
+    FillSolid({0, bandTop + 4 * p, w, h / 2}, lightColor);
+    FillSolid({0, grilleRows ? y2 : h / 2, w, h + h / 2}, darkColor);
 
     for (int r = 0; r < 3; ++r)
         for (int t = 0; t < 3; ++t) {
@@ -47,8 +54,6 @@ void CCanvas::DrawLevelRampChart() {
                            palette.entries[index]);
         }
 
-    const int n = palette.entries.size() <= 256 ? 52 : 256;
-    const int q = w / n, p = h / 32, bandTop = (3 * h) / 8, m = (w - n * q) / 2;
     // Each ramp row: its cells are written into the row's first line, which is then copied down.
     std::vector<UINT32> line(w);
     for (int j = 0; j < 4; ++j) {
@@ -64,15 +69,22 @@ void CCanvas::DrawLevelRampChart() {
     }
 
     // The grille: white lines along rows y1 and y2, and between them every even column white. The
-    // columns take the pixel the pen wrote and are written row by row, not a column at a time.
-    const int y1 = h / 2, y2 = h / 2 + h / 4;
+    // columns take the pixel the pen wrote and are written row by row, not a column at a time: whole
+    // rows of white and black where the patches leave them free, else over the black fill.
     {
         CPen pen(::CreatePen(PS_SOLID, 1, lightColor));
         CGdiSelect selectedPen(memDC, pen);
         Line(memDC, 0, y1, w, y1);
         Line(memDC, 0, y2, w, y2);
     }
-    FillEveryOtherColumn({0, y1, w, y2}, PixelAt(0, y1));
+    if (grilleRows) {
+        std::vector<std::vector<UINT32>> grille(1, std::vector<UINT32>(w, PixelAt(0, y2 + 1)));
+        for (int x = 0; x < w; x += 2)
+            grille[0][x] = PixelAt(0, y1);
+        WriteRowCycle(y1 + 1, y2, grille);
+    } else {
+        FillEveryOtherColumn({0, y1, w, y2}, PixelAt(0, y1));
+    }
 
     DrawDisc(memDC, {0, 0, 128, 128}, lightColor);
     DrawDisc(memDC, {w - 128, 0, w, 128}, lightColor);

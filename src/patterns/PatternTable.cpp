@@ -55,7 +55,7 @@ void DepthChart10(CDeepImage& image, const PatternParams&) {
 
 void RemotePicture(CCanvas& canvas, int screenWidth, int screenHeight, const PatternParams& params) {
     const RemotePatch& patch = params.remote;
-    canvas.DrawCentreSquare(RemotePatchRect(patch, screenWidth, screenHeight), patch.color, patch.background);
+    canvas.DrawPatchOnBackground(RemotePatchRect(patch, screenWidth, screenHeight), patch.color, patch.background);
 }
 
 void RemotePicture10(CDeepImage& image, const PatternParams& params) {
