@@ -26,6 +26,8 @@ size_t PaletteSize(PatternMode mode) {
         return 34; // black, the labels' gray, 4 bands of a full colour and 7 patch levels
     case patternInversionChart:
         return 5;
+    case patternDepthChart:
+        return 256; // every 8-bit level a code of 10 bits can come to
     default:
         return 1; // a solid field
     }
