@@ -3,6 +3,7 @@
 #include "DiscoverScreens.h"
 #include "Frame.h"
 #include "PatternTable.h"
+#include "ScreenListing.h"
 #include "Texts.h"
 #include <stdexcept>
 
@@ -11,12 +12,20 @@ CApp::CApp(HINSTANCE instance) : CAppBase(instance), showBox(&::MessageBoxW) {}
 CApp::~CApp() {}
 
 bool CApp::Init(int, const char* commandLine) {
-    const CommandLine options = ParseCommandLine(commandLine != nullptr ? commandLine : "");
+    const std::string line = commandLine != nullptr ? commandLine : "";
+    // The language first: whatever the line says, even about its own faults, is said in it.
+    SetTextLanguage(LanguageOfLine(line, UserTextLanguage()));
+    const CommandLine options = ParseCommandLine(line);
     std::wstring error = options.error;
     if (error.empty() && !options.screens.empty())
         error = CheckScreens(options.screens, static_cast<int>(DiscoverScreens().size()));
     // A line that asks for help or for something the program cannot do shows no pattern at all; the
     // loop then ends at once with the code of the answer.
+    if (options.list && error.empty()) {
+        GiveScreenListing(ScreenListing(DiscoverLayout()), showBox);
+        ::PostQuitMessage(0);
+        return true;
+    }
     if (options.help || !error.empty()) {
         const std::wstring text = error.empty() ? Usage() : error + L"\n\n" + Usage();
         showBox(nullptr, text.c_str(), LoadText(1).c_str(), error.empty() ? MB_ICONINFORMATION : MB_ICONERROR);

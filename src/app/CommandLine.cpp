@@ -63,7 +63,26 @@ bool ParseScreens(const std::string& text, std::vector<int>& screens) {
     }
 }
 
+bool ReadLanguage(const std::string& value, LANGID& language) {
+    const std::string name = Lower(value);
+    if (name != "en" && name != "ja")
+        return false;
+    language = name == "ja" ? MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT) : MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);
+    return true;
+}
+
 } // namespace
+
+LANGID LanguageOfLine(const std::string& line, LANGID standard) {
+    const std::vector<std::string> words = Words(line);
+    for (size_t i = 0; i + 1 < words.size(); ++i) {
+        LANGID language = standard;
+        if (words[i].size() == 5 && (words[i][0] == '/' || words[i][0] == '-') && Lower(words[i].substr(1)) == "lang" &&
+            ReadLanguage(words[i + 1], language))
+            return language;
+    }
+    return standard;
+}
 
 CommandLine ParseCommandLine(const std::string& line) {
     CommandLine result;
@@ -85,12 +104,17 @@ CommandLine ParseCommandLine(const std::string& line) {
             result.help = true;
             continue;
         }
+        if (option == "list") {
+            result.list = true;
+            continue;
+        }
         const bool remote = option == "resolve" || option == "argyll";
         if (remote && result.remote) {
             result.error = LoadText(IDS_ONE_REMOTE);
             break;
         }
-        if (option != "pattern" && option != "screens" && option != "auto" && option != "depth" && !remote) {
+        if (option != "pattern" && option != "screens" && option != "auto" && option != "depth" &&
+            option != "lang" && !remote) {
             result.error = FormatText(IDS_UNKNOWN_OPTION, {Widen(word)});
             break;
         }
@@ -110,6 +134,9 @@ CommandLine ParseCommandLine(const std::string& line) {
             result.protocol = option == "resolve" ? RemoteProtocol::resolve : RemoteProtocol::argyll;
             if (!ParseRemoteTarget(value, option == "resolve" ? 20002 : 8080, result.target))
                 result.error = FormatText(IDS_BAD_TARGET, {Widen(value), Widen(word)});
+        } else if (option == "lang") {
+            if (!ReadLanguage(value, result.language))
+                result.error = FormatText(IDS_BAD_LANGUAGE, {Widen(value), Widen(word)});
         } else if (option == "depth") {
             const std::string depth = Lower(value);
             if (depth == "8" || depth == "10" || depth == "auto")
@@ -125,6 +152,10 @@ CommandLine ParseCommandLine(const std::string& line) {
             result.error = FormatText(IDS_BAD_PERIOD, {Widen(value), Widen(word)});
         }
     }
+    // /list answers with the screens and nothing else: only the language goes with it.
+    if (result.error.empty() && result.list &&
+        std::any_of(seen.begin(), seen.end(), [](const std::string& o) { return o != "list" && o != "lang"; }))
+        result.error = LoadText(IDS_LIST_ALONE);
     if (!result.error.empty()) {
         const std::wstring error = result.error;
         result = CommandLine();

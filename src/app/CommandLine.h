@@ -2,6 +2,7 @@
 #include "PatternMode.h"
 #include "RemoteTarget.h"
 #include "ScreenWindows.h"
+#include <windows.h>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,8 @@
 struct CommandLine {
     std::wstring error;                // what is wrong, for the operator; empty when the line is good
     bool help = false;                 // /?: only the usage is shown
+    bool list = false;                 // /list: only the screens are listed
+    LANGID language = 0;               // /lang en|ja: the operator's texts in this language; 0: the user's
     PatternMode pattern = patternNone; // /pattern KEY: the pattern to start with
     std::vector<int> screens;          // /screens LIST: the screens to cover, from 1; empty: all
     int autoSeconds = 0;               // /auto SECONDS: a timed run from the start; 0: none
@@ -21,6 +24,9 @@ struct CommandLine {
 };
 
 CommandLine ParseCommandLine(const std::string& line);
+// The language a line's /lang asks for, where it asks for one that exists; else `standard`. The texts
+// take it before the line is read in full, so that even its faults are told in it.
+LANGID LanguageOfLine(const std::string& line, LANGID standard);
 // The options and what they do, for the message box.
 std::wstring Usage();
 // The error for chosen screens of which none exists among `count`; empty when one exists.

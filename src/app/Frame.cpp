@@ -219,7 +219,9 @@ void CFrame::OnTick() {
 void CFrame::ReconcileScreens(const ScreenLayout& layout) {
     if (layoutWatch)
         layoutWatch->Follow(layout);
-    screens.Reconcile(layout, chosenScreens, patchDepth, show.Content());
+    const std::vector<int> resized = screens.Reconcile(layout, chosenScreens, patchDepth, show.Content());
+    // A screen new or of a new size says whether its monitor is at its native mode.
+    Apply(show.WarnScreens(resized, ::GetTickCount()));
     FocusFirstScreen();
 }
 

@@ -1,5 +1,6 @@
 // Changes of the screens, told once the layout has stood still.
 #include "LayoutWatch.h"
+#include "MonitorEdid.h"
 #include "OutputDepth.h"
 
 CLayoutWatch::CLayoutWatch(CTimers& timers, Source source, Settled settled)
@@ -14,7 +15,9 @@ void CLayoutWatch::Follow(const ScreenLayout& layout) {
 
 void CLayoutWatch::OnDisplayChange() {
     displayChanged = true;
-    ForgetOutputDepths(); // a new format of the display may carry another depth
+    // A new format of the display may carry another depth, and another monitor another EDID.
+    ForgetOutputDepths();
+    ForgetMonitorEdids();
     WaitForStillness(source());
 }
 

@@ -5,8 +5,8 @@
 CScreenWindows::CScreenWindows(Windows& windows, CPatternInput* owner, HINSTANCE instance)
     : windows(windows), owner(owner), instance(instance) {}
 
-void CScreenWindows::Reconcile(const ScreenLayout& layout, const std::vector<int>& chosen, PatchDepth depth,
-                               const ScreenContent& content) {
+std::vector<int> CScreenWindows::Reconcile(const ScreenLayout& layout, const std::vector<int>& chosen,
+                                           PatchDepth depth, const ScreenContent& content) {
     // The chosen screens that exist now, with their numbers; a chosen number beyond the list is absent.
     std::vector<ScreenInfo> screens;
     std::vector<int> numbers;
@@ -41,16 +41,22 @@ void CScreenWindows::Reconcile(const ScreenLayout& layout, const std::vector<int
     placed.clear();
 
     const int count = static_cast<int>(layout.size());
+    std::vector<int> resized;
     for (size_t i = 0; i < windows.size(); ++i) {
         const int index = static_cast<int>(i);
         const bool tenBits =
             depth == PatchDepth::ten || (depth == PatchDepth::automatic && screens[i].details.bitsPerColor > 8);
         const ScreenDescription description = {numbers[i], count, screens[i].details, tenBits};
+        const RECT& r = screens[i].rect;
         if (windows[i]) {
+            const RECT& was = windows[i]->screenRect;
+            if (was.right - was.left != r.right - r.left || was.bottom - was.top != r.bottom - r.top)
+                resized.push_back(numbers[i]);
             windows[i]->Describe(description);
-            windows[i]->SetScreen(index, screens[i].rect);
+            windows[i]->SetScreen(index, r);
             continue;
         }
+        resized.push_back(numbers[i]);
         windows[i].reset(new CPatternWindow(owner, instance, index, screens[i].rect));
         windows[i]->Describe(description);
         windows[i]->Create();
@@ -58,6 +64,7 @@ void CScreenWindows::Reconcile(const ScreenLayout& layout, const std::vector<int
         windows[i]->SetContent(content, true);
         windows[i]->Update();
     }
+    return resized;
 }
 
 void CScreenWindows::Show(const ScreenContent& content, bool redraw) {

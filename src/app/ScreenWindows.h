@@ -20,9 +20,10 @@ class CScreenWindows {
 
     // Makes the windows cover exactly the chosen screens of the layout (numbers from 1, in the layout's
     // order; none chosen: all). A window whose screen is still there stays untouched, others move to
-    // the new screens, missing ones are made and show `content`, the surplus is destroyed.
-    void Reconcile(const ScreenLayout& layout, const std::vector<int>& chosen, PatchDepth depth,
-                   const ScreenContent& content);
+    // the new screens, missing ones are made and show `content`, the surplus is destroyed. Answers the
+    // numbers of the screens whose window is new or changed its size.
+    std::vector<int> Reconcile(const ScreenLayout& layout, const std::vector<int>& chosen, PatchDepth depth,
+                               const ScreenContent& content);
     // Every window shows the content (see CPatternWindow::SetContent).
     void Show(const ScreenContent& content, bool redraw);
     // The display's format may have changed: every window makes its surface anew.

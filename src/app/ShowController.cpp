@@ -2,6 +2,7 @@
 #include "ShowController.h"
 #include "PatternTable.h"
 #include "Texts.h"
+#include <algorithm>
 
 namespace {
 
@@ -89,6 +90,27 @@ CShowController::Update CShowController::ShowIgnored(const std::wstring& why, Ti
     return Update::show;
 }
 
+CShowController::Update CShowController::WarnScreens(const std::vector<int>& numbers, Time now) {
+    for (int number : numbers) {
+        bool known = false;
+        for (auto& warning : warnings)
+            if (warning.first == number) {
+                warning.second = now + warningPeriod;
+                known = true;
+            }
+        if (!known)
+            warnings.push_back({number, now + warningPeriod});
+    }
+    ListWarned();
+    return numbers.empty() ? Update::none : Update::show;
+}
+
+void CShowController::ListWarned() {
+    content.warned.clear();
+    for (const auto& warning : warnings)
+        content.warned.push_back(warning.first);
+}
+
 void CShowController::SetLabel(const std::wstring& text, bool outputNote) {
     content.label = text;
     content.outputNote = outputNote;
@@ -117,13 +139,30 @@ CShowController::Update CShowController::Tick(Time now) {
         if (update == Update::none)
             update = Update::show;
     }
+    const size_t warned = warnings.size();
+    warnings.erase(std::remove_if(warnings.begin(), warnings.end(),
+                                  [now](const std::pair<int, Time>& w) { return Due(w.second, now); }),
+                   warnings.end());
+    if (warnings.size() != warned) {
+        ListWarned();
+        if (update == Update::none)
+            update = Update::show;
+    }
     return update;
 }
 
 bool CShowController::NextTick(Time& when) const {
-    if (running && (!labelUp || static_cast<LONG>(nextStep - labelUntil) < 0))
-        when = nextStep;
-    else if (labelUp)
-        when = labelUntil;
-    return running || labelUp;
+    bool any = false;
+    auto earliest = [&](Time moment) {
+        if (!any || static_cast<LONG>(moment - when) < 0)
+            when = moment;
+        any = true;
+    };
+    if (running)
+        earliest(nextStep);
+    if (labelUp)
+        earliest(labelUntil);
+    for (const auto& warning : warnings)
+        earliest(warning.second);
+    return any;
 }

@@ -4,6 +4,8 @@
 #include <windows.h>
 #include <cstddef>
 #include <string>
+#include <utility>
+#include <vector>
 
 // What the screens show beyond the position in the cycle, and how it changes by itself: the content
 // (pattern, parameters, label, help), the status that a connection to calibration software reports,
@@ -18,8 +20,10 @@ class CShowController {
     // the pattern drawn afresh (a pattern was chosen, even the one shown).
     enum class Update { none, show, redraw };
 
-    // How long a label of a moment stays (ms).
+    // How long a label of a moment stays (ms), and a screen's warning that its monitor is not at its
+    // native mode.
     static const DWORD labelPeriod = 2000;
+    static const DWORD warningPeriod = 5000;
 
     CShowController();
 
@@ -42,6 +46,9 @@ class CShowController {
     // Where the connection stands: the label whenever no label of a moment is up.
     Update ShowStatus(const std::wstring& text);
     Update ShowIgnored(const std::wstring& why, Time now);
+    // These screens (numbers from 1) say for warningPeriod whether their monitor is not at its native
+    // mode: after the start, and after a change of their size.
+    Update WarnScreens(const std::vector<int>& numbers, Time now);
 
     // The time has come on: a label of a moment goes, a timed run steps.
     Update Tick(Time now);
@@ -52,11 +59,13 @@ class CShowController {
     void ShowLabel(const std::wstring& text, Time now, bool outputNote = false);
     void SetLabel(const std::wstring& text, bool outputNote = false);
     void ShowRunStep(Time now);
+    void ListWarned();
 
     ScreenContent content;
     std::wstring status;
     bool labelUp;
     Time labelUntil;
+    std::vector<std::pair<int, Time>> warnings; // a screen's number and when its warning goes
     bool running;
     DWORD runPeriod;
     size_t runEntry; // the pattern table's entry the timed run shows

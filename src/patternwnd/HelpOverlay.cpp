@@ -9,8 +9,16 @@ struct Layout {
     int pad, column, lineHeight, width, height;
 };
 
+// All the lines as one text, for the face to have every glyph of.
+std::wstring Sample(const std::vector<std::wstring>& lines) {
+    std::wstring sample;
+    for (const std::wstring& line : lines)
+        sample += line;
+    return sample;
+}
+
 Layout Measure(HDC dc, int fontHeight, const std::vector<std::wstring>& lines) {
-    const CScreenText text(dc, fontHeight);
+    const CScreenText text(dc, fontHeight, Sample(lines));
     int keyWidth = 0, textWidth = 0, plainWidth = 0;
     for (const std::wstring& line : lines) {
         const size_t tab = line.find(L'\t');
@@ -32,15 +40,17 @@ Layout Measure(HDC dc, int fontHeight, const std::vector<std::wstring>& lines) {
 
 } // namespace
 
-void PaintHelpOverlay(HDC dc, int width, int height, const std::vector<std::wstring>& lines) {
+int HelpFontHeight(HDC dc, int width, int height, const std::vector<std::wstring>& lines) {
     // Legible from a few steps away on any screen; smaller where a narrow or low screen needs it.
-    int fontHeight = std::max(12, std::min(width, height) / 40);
-    Layout layout = Measure(dc, fontHeight, lines);
+    const int fontHeight = std::max(12, std::min(width, height) / 40);
+    const Layout layout = Measure(dc, fontHeight, lines);
     const double fit = std::min(0.95 * width / layout.width, 0.95 * height / layout.height);
-    if (fit < 1) {
-        fontHeight = std::max(6, static_cast<int>(fontHeight * fit));
-        layout = Measure(dc, fontHeight, lines);
-    }
+    return fit < 1 ? std::max(6, static_cast<int>(fontHeight * fit)) : fontHeight;
+}
+
+void PaintHelpOverlay(HDC dc, int width, int height, const std::vector<std::wstring>& lines) {
+    const int fontHeight = HelpFontHeight(dc, width, height, lines);
+    const Layout layout = Measure(dc, fontHeight, lines);
     const int left = (width - layout.width) / 2, top = std::max(0, (height - layout.height) / 2);
     {
         CBrush border(::CreateSolidBrush(RGB(160, 160, 160))), fill(::CreateSolidBrush(RGB(20, 20, 20)));
@@ -49,7 +59,7 @@ void PaintHelpOverlay(HDC dc, int width, int height, const std::vector<std::wstr
         ::InflateRect(&box, -2, -2);
         ::FillRect(dc, &box, fill);
     }
-    const CScreenText text(dc, fontHeight);
+    const CScreenText text(dc, fontHeight, Sample(lines));
     const COLORREF light = RGB(235, 235, 235);
     int y = top + layout.pad;
     for (const std::wstring& line : lines) {

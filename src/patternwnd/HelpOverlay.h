@@ -7,3 +7,5 @@
 // centred in a width x height window. The font grows with the screen and shrinks where the box would
 // not fit.
 void PaintHelpOverlay(HDC dc, int width, int height, const std::vector<std::wstring>& lines);
+// The height of the overlay's text for these lines in a width x height window.
+int HelpFontHeight(HDC dc, int width, int height, const std::vector<std::wstring>& lines);

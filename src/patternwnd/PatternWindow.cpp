@@ -78,8 +78,9 @@ void CPatternWindow::SetScreen(int newIndex, const RECT& newRect) {
 void CPatternWindow::Describe(const ScreenDescription& description) {
     if (description == screen)
         return;
+    const std::wstring warning = ShownWarning();
     screen = description;
-    if (content.overlay)
+    if (content.overlay || ShownWarning() != warning)
         Repaint();
 }
 
@@ -94,13 +95,13 @@ void CPatternWindow::RemakeSurface() {
 }
 
 void CPatternWindow::SetContent(const ScreenContent& next, bool redraw) {
-    const std::wstring label = ShownLabel();
+    const std::wstring label = ShownLabel(), warning = ShownWarning();
     const bool overlay = content.overlay;
     const bool draw = redraw || next.mode != mode || next.params != content.params;
     content = next;
     if (draw)
         SetMode(content.mode); // draws and paints, label and all
-    else if (ShownLabel() != label || content.overlay != overlay)
+    else if (ShownLabel() != label || ShownWarning() != warning || content.overlay != overlay)
         Repaint();
 }
 
@@ -114,6 +115,14 @@ std::wstring CPatternWindow::ShownLabel() const {
            (deepRefused ? LoadText(IDS_NO_DEEP_OUTPUT)
             : bits > 0  ? FormatText(IDS_OUTPUT_BITS, {Number(bits)})
                         : LoadText(IDS_OUTPUT_UNKNOWN));
+}
+
+std::wstring CPatternWindow::ShownWarning() const {
+    if (mode == patternRemote ||
+        std::find(content.warned.begin(), content.warned.end(), screen.number) == content.warned.end())
+        return std::wstring();
+    return NativeModeWarning(screen.details.edid, screenRect.right - screenRect.left,
+                             screenRect.bottom - screenRect.top);
 }
 
 void CPatternWindow::Repaint() {
@@ -176,8 +185,8 @@ bool CPatternWindow::DrawTenBits(int w, int h) {
 // GDI paints the label and the help into an 8-bit picture of the pattern; every pixel it changed goes
 // into the 10-bit image as its 8-bit colour widened, every other keeps its 10-bit code.
 void CPatternWindow::PresentTenBits() {
-    const std::wstring label = ShownLabel();
-    if (label.empty() && !content.overlay) {
+    const std::wstring label = ShownLabel(), warning = ShownWarning();
+    if (label.empty() && warning.empty() && !content.overlay) {
         deep->Present(deepPattern);
         return;
     }
@@ -209,6 +218,8 @@ void CPatternWindow::PresentTenBits() {
     std::copy(eight.begin(), eight.end(), gdi);
     if (!label.empty())
         PaintLabel(dc);
+    if (!warning.empty())
+        PaintWarning(dc);
     if (content.overlay)
         PaintOverlay(dc);
     ::GdiFlush();
@@ -315,6 +326,8 @@ void CPatternWindow::OnPaint() {
         canvas->PaintTo(paint);
     if (!ShownLabel().empty())
         PaintLabel(paint.hdc);
+    if (!ShownWarning().empty())
+        PaintWarning(paint.hdc);
     if (content.overlay)
         PaintOverlay(paint.hdc);
     ::EndPaint(handle, &paint);
@@ -323,8 +336,18 @@ void CPatternWindow::OnPaint() {
 void CPatternWindow::PaintLabel(HDC dc) {
     const int h = screenRect.bottom - screenRect.top;
     const int fontHeight = std::max(12, h / 54);
-    const CScreenText text(dc, fontHeight);
-    text.Draw(fontHeight, h - 2 * fontHeight, ShownLabel(), RGB(96, 96, 96)); // dim on black
+    const std::wstring label = ShownLabel();
+    const CScreenText text(dc, fontHeight, label);
+    text.Draw(fontHeight, h - 2 * fontHeight, label, RGB(96, 96, 96)); // dim on black
+}
+
+// In the label's look, at the top left, within the screen.
+void CPatternWindow::PaintWarning(HDC dc) {
+    const int w = screenRect.right - screenRect.left, h = screenRect.bottom - screenRect.top;
+    const int fontHeight = std::max(12, h / 54);
+    const std::wstring warning = ShownWarning();
+    const CScreenText text(dc, fontHeight, warning);
+    text.DrawInBox({fontHeight, fontHeight, w - fontHeight, h - fontHeight}, warning, RGB(96, 96, 96));
 }
 
 void CPatternWindow::PaintOverlay(HDC dc) {

@@ -40,6 +40,9 @@ class CPatternWindow : public CWindow {
     // The label this window shows over its pattern: the content's on the first screen (with what this
     // screen's output carries, where the content asks for that), none elsewhere.
     std::wstring ShownLabel() const;
+    // What this window says for a moment where its monitor is not at its native mode; empty elsewhere,
+    // and never over calibration software's patch.
+    std::wstring ShownWarning() const;
     // Whether the pattern shows at 10 bits per colour now, through the swap chain.
     bool ShowsTenBits() const { return deep != nullptr; }
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -67,6 +70,7 @@ class CPatternWindow : public CWindow {
     void Redraw();
     void Repaint();
     void PaintLabel(HDC dc);
+    void PaintWarning(HDC dc);
     // The screen's identity, and on the first screen every key, in a dark box over the pattern.
     void PaintOverlay(HDC dc);
     LRESULT OnSetCursor(WPARAM wParam, LPARAM lParam);

@@ -3,6 +3,7 @@
 #include "PatternMode.h"
 #include "ScreenDetails.h"
 #include <string>
+#include <vector>
 
 // What the screens show: one pattern with its parameters (calibration software's picture among them),
 // each screen drawing it for its own size; a line of text that the first screen shows over it (empty:
@@ -15,6 +16,9 @@ struct ScreenContent {
     std::wstring label;
     bool outputNote = false;
     bool overlay = false;
+    // The screens (numbers from 1) that say for a moment that their monitor is not at its native mode,
+    // where it is not: after the start, and after a change of their size.
+    std::vector<int> warned;
 };
 
 // Which screen a window covers, as the help overlay says it: its number (from 1) of how many the

@@ -1,4 +1,5 @@
 #include "ScreenDetails.h"
+#include "MonitorEdid.h"
 #include "OutputDepth.h"
 
 ScreenDetails DescribeScreen(const RECT& rect, const CMonitorFunctions& functions) {
@@ -20,5 +21,7 @@ ScreenDetails DescribeScreen(const RECT& rect, const CMonitorFunctions& function
     }
     if (functions.Found())
         details.bitsPerColor = OutputBitsPerColor(monitor);
+    if (named)
+        details.edid = MonitorEdid(info.szDevice);
     return details;
 }

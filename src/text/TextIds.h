@@ -60,6 +60,14 @@
 #define IDS_OUTPUT_BITS 1211
 #define IDS_OUTPUT_UNKNOWN 1212
 #define IDS_NO_DEEP_OUTPUT 1213
+// A monitor not at its native mode, and what its EDID says of it in the help.
+#define IDS_NOT_NATIVE 1220
+#define IDS_MONITOR_UNKNOWN 1221
+#define IDS_MONITOR_NAME 1222
+#define IDS_MONITOR_SERIAL 1223
+#define IDS_MONITOR_NATIVE 1224
+#define IDS_MONITOR_NATIVE_SIZE 1225
+#define IDS_MONITOR_NO_NAME 1226
 
 // Where the connection to calibration software stands, and why a message of it was ignored.
 #define IDS_WAITING_FOR 1300
@@ -91,4 +99,6 @@
 #define IDS_NO_SCREENS 1411
 #define IDS_USAGE 1412
 #define IDS_BAD_DEPTH 1414
+#define IDS_BAD_LANGUAGE 1415
+#define IDS_LIST_ALONE 1416
 

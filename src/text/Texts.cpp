@@ -33,6 +33,16 @@ LANGID TextLanguage() {
     return language;
 }
 
+LANGID UserTextLanguage() {
+    // Looked up by name: Windows before 2000 has no interface language of its own.
+    HMODULE kernel32 = ::GetModuleHandleA("KERNEL32");
+    const auto userLanguage = reinterpret_cast<LANGID(WINAPI*)()>(
+        reinterpret_cast<void*>(kernel32 != nullptr ? ::GetProcAddress(kernel32, "GetUserDefaultUILanguage") : nullptr));
+    if (userLanguage != nullptr && PRIMARYLANGID(userLanguage()) == LANG_JAPANESE)
+        return MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT);
+    return MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);
+}
+
 std::wstring LoadText(UINT id) {
     std::wstring text;
     if (FindText(id, language, text))

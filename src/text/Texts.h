@@ -9,6 +9,9 @@
 // a gap shows where it is rather than as nothing.
 void SetTextLanguage(LANGID language);
 LANGID TextLanguage();
+// The user's own language for the texts: Japanese where the user's interface language is Japanese,
+// English otherwise (and where the system cannot tell).
+LANGID UserTextLanguage();
 
 std::wstring LoadText(UINT id);
 // The text with %1 ... %9 replaced by the arguments in order; a % before anything else stays as it is.

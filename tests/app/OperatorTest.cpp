@@ -7,6 +7,7 @@
 #include "PatternTable.h"
 #include "RemotePatch.h"
 #include "Pixels.h"
+#include "ScreenListing.h"
 #include "Texts.h"
 #include <set>
 
@@ -143,6 +144,22 @@ TEST_F(FrameTest, RemotePatchesOnEveryScreenTheStatusOnlyWhileNoneIsShownAndKeys
     EXPECT_EQ(CountGdiObjects(), before);
 }
 
+// A monitor as its EDID tells it: 2560 x 1440, 597 mm wide.
+EdidFacts Panel() {
+    EdidFacts panel;
+    panel.known = true;
+    panel.maker = "DEL";
+    panel.product = 0xA0B1;
+    panel.serial = "ABC123";
+    panel.name = "DELL U2720Q";
+    panel.nativeWidth = 2560;
+    panel.nativeHeight = 1440;
+    panel.refreshHundredths = 5995;
+    panel.widthMm = 597;
+    panel.heightMm = 336;
+    return panel;
+}
+
 TEST(HelpText, EveryKeyOfThePatternTableAndWhichScreenThisIs) {
     const std::vector<std::wstring> lines = KeyLines();
     std::set<char> keys;
@@ -173,19 +190,28 @@ TEST(HelpText, EveryKeyOfThePatternTableAndWhichScreenThisIs) {
          {0, 0, 1920, 1080},
          {32, 60, true, 10},
          {L"Screen 1 of 2, primary", L"1920 x 1080 at 0, 0", L"32 bits per pixel, 60 Hz",
-          L"10 bits per colour reach the monitor"}},
+          L"10 bits per colour reach the monitor", L"monitor unknown"}},
         {3,
          3,
          {-1080, -200, 0, 1720},
          {16, 0, false},
          {L"Screen 3 of 3", L"1080 x 1920 at -1080, -200", L"16 bits per pixel, refresh rate unknown",
-          L"bits per colour at the monitor: unknown"}},
+          L"bits per colour at the monitor: unknown", L"monitor unknown"}},
         {1,
          1,
          {0, 0, 7680, 4320},
          {0, 144, true, 8},
          {L"Screen 1 of 1, primary", L"7680 x 4320 at 0, 0", L"colour depth unknown, 144 Hz",
-          L"8 bits per colour reach the monitor"}}};
+          L"8 bits per colour reach the monitor", L"monitor unknown"}},
+        {2,
+         2,
+         {1920, 0, 3840, 1080},
+         {32, 60, false, 0, Panel()},
+         {L"Screen 2 of 2", L"1920 x 1080 at 1920, 0", L"32 bits per pixel, 60 Hz",
+          L"bits per colour at the monitor: unknown", L"DELL U2720Q (DEL A0B1)", L"serial ABC123",
+          L"native mode 2560 x 1440 at 59.95 Hz", L"597 x 336 mm, 109 pixels per inch",
+          L"Not at its native mode: this monitor's own is 2560 x 1440, so it scales every pattern.",
+          L"Gratings, inversion tiles and the gamma chart read wrong here."}}};
     for (const auto& s : screens)
         EXPECT_EQ(IdentityLines({s.number, s.count, s.details}, s.rect), s.expected);
 
@@ -259,9 +285,46 @@ TEST(CommandLine, GoodLinesAndBadOnesEachNamingItsFault) {
     EXPECT_TRUE(argyll.remote && argyll.protocol == RemoteProtocol::argyll);
     EXPECT_EQ(argyll.target.Text(), "10.0.0.5:9000");
     EXPECT_EQ(argyll.screens, std::vector<int>{2});
+    // /list goes with /lang only; /lang takes en or ja, and its language holds before the line is read.
+    EXPECT_TRUE(ParseCommandLine("/list").list);
+    EXPECT_TRUE(ParseCommandLine("-LIST /lang ja").list);
+    EXPECT_EQ(ParseCommandLine("/lang JA").language, MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT));
+    EXPECT_EQ(ParseCommandLine("/list /pattern 3").error.find(L"/list lists the screens"), 0u);
+    EXPECT_EQ(ParseCommandLine("/lang de").error.find(L"\"de\" after /lang is not en or ja"), 0u);
+    const LANGID english = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);
+    EXPECT_EQ(LanguageOfLine("/bogus /lang ja", english), MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT));
+    EXPECT_EQ(LanguageOfLine("/lang xx", english), english);
+    EXPECT_EQ(LanguageOfLine("/pattern 3", MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT)),
+              MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT));
     EXPECT_EQ(CheckScreens({2, 5}, 2), L"");
     EXPECT_EQ(CheckScreens({3, 5}, 2), L"There is no screen 3, 5: this PC has 2 screens.");
     EXPECT_EQ(CheckScreens({2}, 1), L"There is no screen 2: this PC has 1 screen.");
+}
+
+TEST(ScreenListing, AHeaderThenALineAScreenTabSeparatedTheSameInEveryLanguage) {
+    EdidFacts dell;
+    dell.known = true;
+    dell.maker = "DEL";
+    dell.product = 0xA0B1;
+    dell.serial = "ABC123";
+    dell.name = "DELL U2720Q";
+    dell.nativeWidth = 3840;
+    dell.nativeHeight = 2160;
+    dell.refreshHundredths = 5995;
+    dell.widthMm = 597;
+    dell.heightMm = 336;
+    const ScreenLayout layout = {{{0, 0, 3840, 2160}, {32, 60, true, 10, dell}},
+                                 {{-1080, -200, 0, 1720}, {32, 0, false, 0, EdidFacts()}}};
+    const std::string expected =
+        "screen\tprimary\tleft\ttop\twidth\theight\tbits_per_pixel\trefresh_hz\tbits_per_colour\tmaker\tproduct\tserial"
+        "\tname\tnative_mode\tsize_mm\r\n"
+        "1\tyes\t0\t0\t3840\t2160\t32\t60\t10\tDEL\tA0B1\tABC123\tDELL U2720Q\t3840x2160@59.95\t597x336\r\n"
+        "2\tno\t-1080\t-200\t1080\t1920\t32\t\t\t\t\t\t\t\t\r\n";
+    for (LANGID language : {MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT)}) {
+        SetTextLanguage(language);
+        EXPECT_EQ(ScreenListing(layout), expected);
+    }
+    SetTextLanguage(MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
 }
 
 struct Box {

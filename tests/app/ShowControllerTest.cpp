@@ -127,6 +127,23 @@ TEST_P(ShowControllerTest, HelpTogglesAndStaysOverPatternChanges) {
     EXPECT_FALSE(show.Content().overlay);
 }
 
+TEST_P(ShowControllerTest, ScreensWarnForFiveSecondsAfterTheStartAndAfterEachChangeOfTheirSize) {
+    EXPECT_EQ(show.WarnScreens({1, 2, 3}, t), Update::show);
+    EXPECT_EQ(show.Content().warned, (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(Next(), 5000);
+    EXPECT_EQ(show.WarnScreens({}, t + 10), Update::none);
+    EXPECT_EQ(show.WarnScreens({2}, t + 4000), Update::show) << "screen 2 resized";
+    EXPECT_EQ(show.Tick(t + 4999), Update::none);
+    EXPECT_EQ(show.Tick(t + 5000), Update::show);
+    EXPECT_EQ(show.Content().warned, std::vector<int>{2});
+    EXPECT_EQ(Next(), 9000);
+    show.ShowPattern(patternGammaChart, t + 6000);
+    EXPECT_EQ(show.Content().warned, std::vector<int>{2}) << "a pattern change keeps it";
+    EXPECT_EQ(show.Tick(t + 9000), Update::show);
+    EXPECT_TRUE(show.Content().warned.empty());
+    EXPECT_EQ(Next(), -1);
+}
+
 // An ordinary moment, and one just before the millisecond clock wraps round.
 INSTANTIATE_TEST_SUITE_P(Times, ShowControllerTest, testing::Values(DWORD(123456), DWORD(0xFFFFF000)));
 

@@ -1,5 +1,10 @@
 #include "CentreSquareRect.h"
+#include "HelpOverlay.h"
+#include "HelpText.h"
+#include "KeyMap.h"
 #include "PatternWindow.h"
+#include "ScreenText.h"
+#include "Texts.h"
 #include <dxgiformat.h>
 #include "Pixels.h"
 #include "TestWindow.h"
@@ -272,6 +277,60 @@ TEST_F(PatternWindowTest, AWindowThatWasNeverCreatedOnlyRecordsItsMode) {
     EXPECT_EQ(never.mode, patternGrayRingChart);
     EXPECT_EQ(never.canvas, nullptr);
     EXPECT_EQ(never.handle, nullptr);
+}
+
+} // namespace
+
+namespace {
+
+// The operator's side in Japanese: a face on this system has a glyph for every character of every text,
+// and the help fits a 1024 x 768 screen in a font no smaller than the English one's.
+TEST(JapaneseText, EveryTextHasItsGlyphsAndTheHelpFitsAsTheEnglishDoes) {
+    HDC screen = ::GetDC(nullptr);
+    HDC dc = ::CreateCompatibleDC(screen);
+    ::ReleaseDC(nullptr, screen);
+    SetTextLanguage(MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT));
+    int texts = 0;
+    for (UINT id = 1000; id < 1500; ++id) {
+        const std::wstring text = LoadText(id);
+        if (text[0] == L'#')
+            continue;
+        ++texts;
+        const CScreenText painter(dc, 16, text);
+        EXPECT_TRUE(CScreenText::HasGlyphs(dc, text)) << id << " in the face \"" << painter.Face() << "\"";
+    }
+    EXPECT_GT(texts, 80);
+
+    EdidFacts wide;
+    wide.known = true;
+    wide.maker = "DEL";
+    wide.product = 0xA0B1;
+    wide.serial = "ABC1234567890";
+    wide.name = "DELL U2720QXYZ";
+    wide.nativeWidth = 2560;
+    wide.nativeHeight = 1440;
+    wide.refreshHundredths = 5995;
+    wide.widthMm = 597;
+    wide.heightMm = 336;
+    ScreenDescription first = {1, 3, {32, 60, true, 10, wide}, false};
+    auto help = [&](const RECT& rect, bool keys) {
+        std::vector<std::wstring> lines = IdentityLines(first, rect);
+        if (keys) {
+            lines.push_back(std::wstring());
+            const std::vector<std::wstring> all = KeyLines();
+            lines.insert(lines.end(), all.begin(), all.end());
+        }
+        return HelpFontHeight(dc, rect.right - rect.left, rect.bottom - rect.top, lines);
+    };
+    for (const RECT& rect : {RECT{0, 0, 1024, 768}, RECT{0, 0, 768, 1024}, RECT{0, 0, 1280, 1024}})
+        for (bool keys : {true, false}) {
+            SetTextLanguage(MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
+            const int english = help(rect, keys);
+            SetTextLanguage(MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT));
+            EXPECT_GE(help(rect, keys), english) << rect.right << "x" << rect.bottom << (keys ? " with keys" : "");
+        }
+    SetTextLanguage(MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
+    ::DeleteDC(dc);
 }
 
 } // namespace

@@ -5,6 +5,8 @@
 #include <fstream>
 #include <regex>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -36,21 +38,41 @@ TEST(Texts, PlaceholdersAreFilledInOrderAndAnyOtherPercentStays) {
     EXPECT_EQ(LoadText(999), L"#999") << "a missing text shows its number";
 }
 
-// Every text the program has a number for is in the string table: read from the numbers' own header.
-TEST(Texts, EveryNumberedTextIsInTheTable) {
+// The numbers of the operator's texts, read from their own header.
+std::vector<std::pair<std::string, UINT>> TextNumbers() {
     std::ifstream header(TESSARYN_SOURCE_DIR "/src/text/TextIds.h");
-    ASSERT_TRUE(header.is_open());
     const std::regex definition("#define (IDS_[A-Z_0-9]+) ([0-9]+)");
-    int texts = 0;
+    std::vector<std::pair<std::string, UINT>> numbers;
     for (std::string line; std::getline(header, line);) {
         std::smatch m;
-        if (!std::regex_match(line, m, definition))
-            continue;
-        ++texts;
-        const std::wstring text = LoadText(static_cast<UINT>(std::stoi(m[2])));
-        EXPECT_FALSE(text.empty() || text[0] == L'#') << m[1];
+        if (std::regex_match(line, m, definition))
+            numbers.push_back({m[1], static_cast<UINT>(std::stoi(m[2]))});
     }
-    EXPECT_GT(texts, 50);
+    return numbers;
+}
+
+// Every text the program has a number for is in both tables: a Japanese text missing is a failure here,
+// not an English one found later on a screen.
+TEST(Texts, EveryNumberedTextIsInBothTables) {
+    const auto numbers = TextNumbers();
+    EXPECT_GT(numbers.size(), 80u);
+    const LANGID english = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US),
+                 japanese = MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT);
+    for (const auto& number : numbers) {
+        SetTextLanguage(english);
+        const std::wstring en = LoadText(number.second);
+        SetTextLanguage(japanese);
+        const std::wstring ja = LoadText(number.second);
+        EXPECT_FALSE(en.empty() || en[0] == L'#') << number.first << " in English";
+        EXPECT_FALSE(ja.empty() || ja[0] == L'#') << number.first << " in Japanese";
+        // The placeholders a text fills are the same in both.
+        for (wchar_t digit = L'1'; digit <= L'9'; ++digit) {
+            const std::wstring placeholder = std::wstring(1, L'%') + digit;
+            EXPECT_EQ(en.find(placeholder) != std::wstring::npos, ja.find(placeholder) != std::wstring::npos)
+                << number.first << " " << static_cast<char>(digit);
+        }
+    }
+    SetTextLanguage(english);
 }
 
 } // namespace
