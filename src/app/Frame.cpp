@@ -194,14 +194,15 @@ void CFrame::OnQuit(CQuitNotifier*, int code) {
     ::PostQuitMessage(code);
 }
 
-void CFrame::Apply(CShowController::Update update) {
+void CFrame::Apply(CShowController::Update update, bool focus) {
     if (update != CShowController::Update::none) {
         const PatternMode mode = show.Content().mode;
         // A pattern of the timed run that is one of the cycle's: a click afterwards goes on from it.
         if (update == CShowController::Update::redraw && CyclePosition(mode) >= 0)
             patternIndex = CyclePosition(mode);
         screens.Show(show.Content(), update == CShowController::Update::redraw);
-        FocusFirstScreen();
+        if (focus)
+            FocusFirstScreen();
     }
     CShowController::Time when;
     if (timers && show.NextTick(when)) {
@@ -213,7 +214,9 @@ void CFrame::Apply(CShowController::Update update) {
 }
 
 void CFrame::OnTick() {
-    Apply(show.Tick(::GetTickCount()));
+    // What only time changes (a label or a warning going, the timed run's next step) leaves the focus
+    // where the user put it, in another program too.
+    Apply(show.Tick(::GetTickCount()), false);
 }
 
 void CFrame::ReconcileScreens(const ScreenLayout& layout) {

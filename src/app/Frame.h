@@ -87,7 +87,7 @@ class CFrame : public CWindow, public CQuitListener, public CPatternInput, publi
     void Do(const KeyCommand& command);
     // Shows the controller's content as the update asks, the focus on screen 0 after it, and waits for
     // the controller's next moment.
-    void Apply(CShowController::Update update);
+    void Apply(CShowController::Update update, bool focus = true);
     void OnTick();
     void OnLayoutSettled(const ScreenLayout& layout, bool displayChanged);
 

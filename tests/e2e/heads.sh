@@ -65,6 +65,9 @@ window_at() {
     return 1
 }
 
+# uncovered GEOMETRY...: no window of ours covers these heads.
+uncovered() { local g; for g in "$@"; do ! window_at "$g" || return 1; done; }
+
 # expected MODE SIZE: the render tool's picture of a pattern at a head's size, made once for all the
 # scenarios of a run ($TESSARYN_PICTURES, which the bench sets), or once for this one. On a display of
 # 10 bits per colour (bits=30) the depth chart is its 10-bit codes (a PPM file), every other pattern
@@ -139,21 +142,33 @@ within() {
     done
 }
 
-# label_over MODE [MS]: within MS milliseconds (1800), in one screenshot, the other heads show the pattern
-# MODE exactly and the first head shows it with something over it (a label, a status).
+# something_over GEOMETRY PICTURE: the head shows the picture with something small over it (less than
+# a quarter of its pixels differ: a label, not another pattern).
+something_over() {
+    local size=${1%%+*} differing
+    differing=$(shows "$1" "$2" 2>&1 >/dev/null | sed -n 's/.*: \([0-9]*\) pixels differ.*/\1/p')
+    [ -n "$differing" ] && [ "$differing" -lt $(( ${size%x*} * ${size#*x} / 4 )) ]
+}
+
+# label_over MODE [MS] [HEAD]: within MS milliseconds (1800), in one screenshot, the head HEAD (0, the
+# first) shows the pattern MODE with something over it (a label, a status, a warning) and the other
+# heads show it exactly. (The labelled head is read first: where each head is read by itself, reading
+# the others takes a while.)
 label_over() {
-    local mode=$1 limit=${2:-1800} g start others=() first
-    for g in "${geometry[@]:1}"; do others+=("$g" "$(expected "$mode" "${g%%+*}")"); done
-    first=$(expected "$mode" "${geometry[0]%%+*}")
+    local mode=$1 limit=${2:-1800} head=${3:-0} i start others=() labelled
+    for i in "${!geometry[@]}"; do
+        [ "$i" = "$head" ] || others+=("${geometry[$i]}" "$(expected "$mode" "${geometry[$i]%%+*}")")
+    done
+    labelled=$(expected "$mode" "${geometry[$head]%%+*}")
     start=$(date +%s%N)
     while [ $(( ($(date +%s%N) - start) / 1000000 )) -lt "$limit" ]; do
         shoot
-        if { [ ${#others[@]} -eq 0 ] || shows "${others[@]}" 2>/dev/null; } &&
-            ! shows "${geometry[0]}" "$first" 2>/dev/null; then
+        if something_over "${geometry[$head]}" "$labelled" &&
+            { [ ${#others[@]} -eq 0 ] || shows "${others[@]}" 2>/dev/null; }; then
             return 0
         fi
     done
-    echo "nothing over the first head, or another head not showing $mode" >&2
+    echo "nothing over head $head, or another head not showing $mode" >&2
     return 1
 }
 

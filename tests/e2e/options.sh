@@ -27,9 +27,6 @@ help_box_on() {
     [ "$mean" -lt 80 ] || { echo "the box on $g is not dark (mean $mean)" >&2; return 1; }
 }
 
-# uncovered GEOMETRY...: no window of ours covers these heads.
-uncovered() { local g; for g in "$@"; do ! window_at "$g" || return 1; done; }
-
 check "start-up" start_program
 xdotool key 3
 check "key 3" heads_show 7
