@@ -94,8 +94,7 @@ check "F1: the same Japanese help" help_picture "$dir/locale.ppm" && cmp "$dir/j
 xdotool key Escape
 check "Esc ends the program" ends_with_zero
 LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 check "start-up in a Japanese locale with /lang en" start_program /lang en
-check "F1: the English help" help_picture "$dir/chosen.ppm" && cmp "$dir/english.ppm" "$dir/chosen.ppm" ||
-    { convert "$dir/english.ppm" /tmp/edid-english.png; convert "$dir/chosen.ppm" /tmp/edid-chosen.png; }
+check "F1: the English help" help_picture "$dir/chosen.ppm" && cmp "$dir/english.ppm" "$dir/chosen.ppm"
 xdotool key Escape
 check "Esc ends the program" ends_with_zero
 
