@@ -214,9 +214,10 @@ void CFrame::Apply(CShowController::Update update, bool focus) {
 }
 
 void CFrame::OnTick() {
-    // What only time changes (a label or a warning going, the timed run's next step) leaves the focus
-    // where the user put it, in another program too.
-    Apply(show.Tick(::GetTickCount()), false);
+    // The timed run's next pattern takes the focus as every change of pattern does; a label or a
+    // warning going leaves it where the user put it, in another program too.
+    const CShowController::Update update = show.Tick(::GetTickCount());
+    Apply(update, update == CShowController::Update::redraw);
 }
 
 void CFrame::ReconcileScreens(const ScreenLayout& layout) {
