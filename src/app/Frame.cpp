@@ -46,6 +46,7 @@ bool CFrame::Create() {
     }));
     keepAwake.reset(new CKeepAwake(keepAwakeLookup));
     CreateScreenWindows();
+    show.Shown(::GetTickCount());
     Apply(CShowController::Update::none); // a note of the first pattern goes in time
     pointer.reset(new CPointerHider(*timers, [this](HWND window) {
         for (auto& ours : windows)
@@ -201,6 +202,7 @@ void CFrame::Apply(CShowController::Update update, bool focus) {
         if (update == CShowController::Update::redraw && CyclePosition(mode) >= 0)
             patternIndex = CyclePosition(mode);
         screens.Show(show.Content(), update == CShowController::Update::redraw);
+        show.Shown(::GetTickCount());
         if (focus)
             FocusFirstScreen();
     }

@@ -14,7 +14,7 @@ bool Due(DWORD moment, DWORD now) {
 } // namespace
 
 CShowController::CShowController()
-    : labelUp(false), labelUntil(0), running(false), runPeriod(0), runEntry(0), nextStep(0) {
+    : labelUp(false), labelNew(false), labelUntil(0), running(false), runPeriod(0), runEntry(0), nextStep(0) {
     content.mode = patternLevelRampChart;
 }
 
@@ -119,8 +119,15 @@ void CShowController::SetLabel(const std::wstring& text, bool outputNote) {
 void CShowController::ShowLabel(const std::wstring& text, Time now, bool outputNote) {
     SetLabel(text, outputNote);
     labelUp = true;
+    labelNew = true;
     // A new label restarts the wait: it stays labelPeriod after the last step.
     labelUntil = now + labelPeriod;
+}
+
+void CShowController::Shown(Time now) {
+    if (labelUp && labelNew && static_cast<LONG>(now + labelPeriod - labelUntil) > 0)
+        labelUntil = now + labelPeriod;
+    labelNew = false;
 }
 
 CShowController::Update CShowController::Tick(Time now) {

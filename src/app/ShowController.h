@@ -50,6 +50,9 @@ class CShowController {
     // mode: after the start, and after a change of their size.
     Update WarnScreens(const std::vector<int>& numbers, Time now);
 
+    // The screens have shown the content at `now`: a label of a moment put up since the last time stays
+    // its whole period from now on (a first drawing can take a while, a swap chain being made).
+    void Shown(Time now);
     // The time has come on: a label of a moment goes, a timed run steps.
     Update Tick(Time now);
     // When Tick is wanted next; false while nothing waits for the time.
@@ -64,6 +67,7 @@ class CShowController {
     ScreenContent content;
     std::wstring status;
     bool labelUp;
+    bool labelNew; // up, and not shown yet
     Time labelUntil;
     std::vector<std::pair<int, Time>> warnings; // a screen's number and when its warning goes
     bool running;

@@ -41,6 +41,15 @@ TEST_P(ShowControllerTest, ALabelOfAMomentStaysTwoSecondsAfterTheLastStepThenThe
     EXPECT_EQ(Label(), L"Waiting for host:20002");
     EXPECT_EQ(Next(), -1);
 
+    // Shown late (a slow first drawing), a label stays its whole two seconds from then; shown again, no
+    // longer.
+    show.Step(VK_DOWN, false, t);
+    show.Shown(t + 1500);
+    EXPECT_EQ(Next(), 3500);
+    show.Shown(t + 2500);
+    EXPECT_EQ(Next(), 3500);
+    EXPECT_EQ(show.Tick(t + 3500), Update::show);
+
     EXPECT_EQ(show.Step(VK_DOWN, false, t), Update::show);
     EXPECT_EQ(show.ShowPattern(patternGrayRingChart, t), Update::redraw);
     EXPECT_EQ(Label(), L"Waiting for host:20002") << "a pattern change takes a step's label away";
