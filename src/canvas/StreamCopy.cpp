@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <emmintrin.h>
 #include <intrin.h>
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <vector>
@@ -25,23 +26,60 @@ bool HasSse2() {
     return present;
 }
 
-// The size of the largest cache the system reports; 8 MiB where it reports none.
+// The largest cache the system reports; 0 where it reports none.
+std::size_t SystemCache() {
+    const auto info = reinterpret_cast<BOOL(WINAPI*)(PSYSTEM_LOGICAL_PROCESSOR_INFORMATION, PDWORD)>(
+        reinterpret_cast<void*>(Kernel32("GetLogicalProcessorInformation")));
+    DWORD bytes = 0;
+    if (info == nullptr || info(nullptr, &bytes) || ::GetLastError() != ERROR_INSUFFICIENT_BUFFER)
+        return 0;
+    std::vector<SYSTEM_LOGICAL_PROCESSOR_INFORMATION> entries(bytes / sizeof(SYSTEM_LOGICAL_PROCESSOR_INFORMATION) + 1);
+    if (!info(entries.data(), &bytes))
+        return 0;
+    std::size_t found = 0;
+    for (DWORD i = 0; i < bytes / sizeof(SYSTEM_LOGICAL_PROCESSOR_INFORMATION); ++i)
+        if (entries[i].Relationship == RelationCache && entries[i].Cache.Size > found)
+            found = entries[i].Cache.Size;
+    return found;
+}
+
+// The largest cache the processor describes: its cache leaves (4 on Intel, 0x8000001D on AMD), else
+// AMD's older leaf of the second and third level; 0 where it describes none.
+std::size_t ProcessorCache() {
+    int info[4] = {};
+    __cpuid(info, 0);
+    const unsigned basic = static_cast<unsigned>(info[0]);
+    __cpuid(info, static_cast<int>(0x80000000u));
+    const unsigned extended = static_cast<unsigned>(info[0]);
+    std::size_t found = 0;
+    for (unsigned leaf : {4u, 0x8000001Du}) {
+        if (leaf > (leaf < 0x80000000u ? basic : extended))
+            continue;
+        for (int i = 0; i < 16; ++i) {
+            __cpuidex(info, static_cast<int>(leaf), i);
+            const unsigned a = info[0], b = info[1], c = info[2];
+            if ((a & 31) == 0)
+                break;
+            found = std::max<std::size_t>(found, static_cast<std::size_t>((b >> 22) + 1) * (((b >> 12) & 0x3FF) + 1) *
+                                                     ((b & 0xFFF) + 1) * (c + 1));
+        }
+    }
+    if (found == 0 && extended >= 0x80000006u) {
+        __cpuid(info, static_cast<int>(0x80000006u));
+        const unsigned c = info[2], d = info[3];
+        found = std::max<std::size_t>(static_cast<std::size_t>(d >> 18) << 19, static_cast<std::size_t>(c >> 16) << 10);
+    }
+    return found;
+}
+
+// The size of the largest cache: as the system reports it, else as the processor describes it (Wine
+// on a kernel that shows it none), else 8 MiB.
 std::size_t LargestCache() {
     static const std::size_t largest = [] {
-        std::size_t size = 8u << 20;
-        const auto info = reinterpret_cast<BOOL(WINAPI*)(PSYSTEM_LOGICAL_PROCESSOR_INFORMATION, PDWORD)>(
-            reinterpret_cast<void*>(Kernel32("GetLogicalProcessorInformation")));
-        DWORD bytes = 0;
-        if (info == nullptr || info(nullptr, &bytes) || ::GetLastError() != ERROR_INSUFFICIENT_BUFFER)
-            return size;
-        std::vector<SYSTEM_LOGICAL_PROCESSOR_INFORMATION> entries(bytes / sizeof(SYSTEM_LOGICAL_PROCESSOR_INFORMATION) + 1);
-        if (!info(entries.data(), &bytes))
-            return size;
-        std::size_t found = 0;
-        for (DWORD i = 0; i < bytes / sizeof(SYSTEM_LOGICAL_PROCESSOR_INFORMATION); ++i)
-            if (entries[i].Relationship == RelationCache && entries[i].Cache.Size > found)
-                found = entries[i].Cache.Size;
-        return found > 0 ? found : size;
+        std::size_t size = SystemCache();
+        if (size == 0)
+            size = ProcessorCache();
+        return size > 0 ? size : std::size_t(8u << 20);
     }();
     return largest;
 }

@@ -4,6 +4,7 @@
 #include <intrin.h>
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -20,6 +21,10 @@ std::vector<BYTE> DibHeader(int width, int height, int bitsPerPixel) {
     info.biClrUsed = bitsPerPixel == 8 ? 256 : 0;
     return header;
 }
+
+// Pieces of rows at least this long are copied with streaming stores where the surface is larger than
+// the caches; shorter ones (a grating block's squares) are quicker copied as they are.
+const size_t streamedBytes = 2048;
 
 // Copies a row within a surface that fits in the caches, as the string instruction does: on processors
 // with fast strings it writes whole cache lines without reading them first.
@@ -225,7 +230,7 @@ void CSurface::WriteRowCycle(int top, int bottom, const std::vector<std::vector<
         StreamCopy(Row(y), cycle[y % period].data(), length);
 }
 
-void CSurface::CopyRowDown(const RECT& area, int sourceRow) {
+void CSurface::CopyRowDown(const RECT& area, int sourceRow, const std::vector<RECT>& covered) {
     RECT r;
     if (!Clip(area, r) || sourceRow < 0 || sourceRow >= height)
         return;
@@ -233,16 +238,34 @@ void CSurface::CopyRowDown(const RECT& area, int sourceRow) {
     const int bytesPerPixel = bitsPerPixel / 8;
     const size_t length = static_cast<size_t>(r.right - r.left) * bytesPerPixel;
     const BYTE* source = Row(sourceRow) + r.left * bytesPerPixel;
-    // Short pieces of rows (a grating block's squares) are quicker copied as they are.
-    const bool stream = length >= 2048 && StreamsFor(static_cast<size_t>(stride) * height);
+    const bool stream = length >= streamedBytes && StreamsFor(static_cast<size_t>(stride) * height);
     const std::vector<BYTE> kept(source, source + (stream ? length : 0)); // stays in the cache
+    // One piece of a row, columns from `left` to `right` of the area.
+    const auto copy = [&](int y, int left, int right) {
+        const size_t offset = static_cast<size_t>(left - r.left) * bytesPerPixel;
+        const size_t bytes = static_cast<size_t>(right - left) * bytesPerPixel;
+        BYTE* to = Row(y) + r.left * bytesPerPixel + offset;
+        if (stream && bytes >= streamedBytes)
+            StreamCopy(to, kept.data() + offset, bytes);
+        else
+            CopyBytes(to, source + offset, bytes);
+    };
+    std::vector<std::pair<int, int>> gaps; // the covered columns of a row, left to right
     for (int y = r.top; y < r.bottom; ++y) {
         if (y == sourceRow)
             continue;
-        BYTE* to = Row(y) + r.left * bytesPerPixel;
-        if (stream)
-            StreamCopy(to, kept.data(), length);
-        else
-            CopyBytes(to, source, length);
+        gaps.clear();
+        for (const RECT& c : covered)
+            if (c.top <= y && y < c.bottom && c.left < c.right && c.left < r.right && r.left < c.right)
+                gaps.emplace_back(std::max<int>(c.left, r.left), std::min<int>(c.right, r.right));
+        std::sort(gaps.begin(), gaps.end());
+        int x = r.left;
+        for (const auto& gap : gaps) {
+            if (gap.first > x)
+                copy(y, x, gap.first);
+            x = std::max(x, gap.second);
+        }
+        if (x < r.right)
+            copy(y, x, r.right);
     }
 }

@@ -34,8 +34,9 @@ class CSurface {
     void FillRows(const RECT& area, const std::vector<UINT32>& rowPixels);
     // Sets every second column of the area, from its left edge on.
     void FillEveryOtherColumn(const RECT& area, UINT32 pixel);
-    // Copies the area's part of sourceRow to every other row of the area.
-    void CopyRowDown(const RECT& area, int sourceRow);
+    // Copies the area's part of sourceRow to every other row of the area, but for what lies in one of
+    // the `covered` rectangles (what is drawn over afterwards need not be written twice).
+    void CopyRowDown(const RECT& area, int sourceRow, const std::vector<RECT>& covered = {});
     // Rows top to bottom - 1, whole width, from a cycle of rows: row y is rows[y % rows.size()]. The
     // first cycle is written, the rest copied from the rows one cycle above.
     void WriteRowCycle(int top, int bottom, const std::vector<std::vector<UINT32>>& rows);

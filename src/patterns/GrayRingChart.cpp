@@ -5,6 +5,7 @@
 #include "Line.h"
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -48,6 +49,20 @@ void CCanvas::DrawGrayRingChart() {
     const int coreHeight = h / 25, barHeight = (2 * h) / 25, coreInset = h / 50;
     const int frameWidth = std::max(h / 200, 2);
 
+    const int upperTop = barCentre - coreHeight, lowerTop = h - coreHeight - barCentre;
+    // Where the grating blocks, the cells and the bars go: every pixel of them is written afresh, so
+    // the background need not be.
+    const POINT blocks[5] = {{m, m}, {w - 4 * u - m, m}, {m, h - 3 * u - m}, {w - 4 * u - m, h - 3 * u - m},
+                             {cx - 2 * u, cy - (3 * u) / 2}};
+    std::vector<RECT> covered;
+    for (const POINT& block : blocks)
+        if (u > 0)
+            covered.push_back({block.x, block.y, block.x + 4 * u, block.y + 3 * u});
+    for (const Cell& cell : cells)
+        covered.push_back(CellRect(cell, cx, cy, s));
+    covered.push_back({barLeft, upperTop, w - barLeft, upperTop + barHeight});
+    covered.push_back({barLeft, lowerTop, w - barLeft, lowerTop + barHeight});
+
     palette.Reset();
     for (int level : ringLevels)
         palette.AddColor(RGB(level, level, level));
@@ -77,7 +92,7 @@ void CCanvas::DrawGrayRingChart() {
             for (int k = 1, x = cx + 1 + s; x < w && s > 0; ++k, x = cx + 1 + k * s)
                 Line(memDC, x, 0, x, h);
         }
-        CopyRowDown({0, 0, w, h}, cy);
+        CopyRowDown({0, 0, w, h}, cy, covered);
         for (int k = 0, y = cy - 1; y > 0; ++k, y = cy - 1 - k * s) {
             Line(memDC, 0, y, w, y);
             if (s == 0)
@@ -87,11 +102,9 @@ void CCanvas::DrawGrayRingChart() {
             Line(memDC, 0, y, w, y);
     }
 
-    DrawGratingBlock(u, m, m, false, false);
-    DrawGratingBlock(u, w - 4 * u - m, m, true, false);
-    DrawGratingBlock(u, m, h - 3 * u - m, false, true);
-    DrawGratingBlock(u, w - 4 * u - m, h - 3 * u - m, true, true);
-    DrawGratingBlock(u, cx - 2 * u, cy - (3 * u) / 2, true, false);
+    const bool mirrored[5][2] = {{false, false}, {true, false}, {false, true}, {true, true}, {true, false}};
+    for (int i = 0; i < 5; ++i)
+        DrawGratingBlock(u, blocks[i].x, blocks[i].y, mirrored[i][0], mirrored[i][1]);
 
     for (const Cell& cell : cells)
         FillSolid(CellRect(cell, cx, cy, s), PALETTEINDEX(cell.paletteIndex));
@@ -149,7 +162,6 @@ void CCanvas::DrawGrayRingChart() {
                   PALETTEINDEX(15 + i));
     }
 
-    const int upperTop = barCentre - coreHeight, lowerTop = h - coreHeight - barCentre;
     FillSolid({barLeft, upperTop, w - barLeft, upperTop + barHeight}, PALETTEINDEX(1));
     FillSolid({coreLeft, upperTop + coreInset, w - coreLeft, upperTop + coreInset + coreHeight},
               PALETTEINDEX(0));
