@@ -1,4 +1,4 @@
-// A 10-bit swap chain in a child window over a pattern window.
+// A 10-bit swap chain in a window of its own over a pattern window.
 #include "DeepOutput.h"
 #include <d3d11.h>
 #include <dxgi1_2.h>
@@ -14,8 +14,7 @@ FARPROC CDeepOutput::LookUpInD3D11(const char* name) {
 }
 
 CDeepOutput::CDeepOutput(HINSTANCE instance, HWND owner)
-    : CWindow(instance), owner(owner), device(nullptr), context(nullptr), swapChain(nullptr), width(0),
-      height(0), shown(nullptr) {
+    : CWindow(instance), owner(owner), width(0), height(0), shown(nullptr) {
     classInfo.lpszClassName = className;
     classInfo.hbrBackground = nullptr;
     classInfo.hCursor = nullptr; // the pattern window's own shows
@@ -28,15 +27,9 @@ CDeepOutput::~CDeepOutput() {
 }
 
 void CDeepOutput::Release() {
-    if (swapChain != nullptr)
-        swapChain->Release();
-    if (context != nullptr)
-        context->Release();
-    if (device != nullptr)
-        device->Release();
-    swapChain = nullptr;
-    context = nullptr;
-    device = nullptr;
+    swapChain.Reset();
+    context.Reset();
+    device.Reset();
     shown = nullptr;
 }
 
@@ -62,12 +55,12 @@ bool CDeepOutput::Open(const RECT& rect) {
 }
 
 bool CDeepOutput::MakeSwapChain(int w, int h) {
-    if (swapChain != nullptr && w == width && h == height)
+    if (swapChain.p != nullptr && w == width && h == height)
         return true;
-    if (swapChain != nullptr) {
+    if (swapChain.p != nullptr) {
         shown = nullptr;
-        if (FAILED(swapChain->ResizeBuffers(2, static_cast<UINT>(w), static_cast<UINT>(h),
-                                            static_cast<DXGI_FORMAT>(format), 0)))
+        if (FAILED(swapChain.p->ResizeBuffers(2, static_cast<UINT>(w), static_cast<UINT>(h),
+                                              static_cast<DXGI_FORMAT>(format), 0)))
             return false;
         width = w;
         height = h;
@@ -76,50 +69,43 @@ bool CDeepOutput::MakeSwapChain(int w, int h) {
     const auto create =
         reinterpret_cast<PFN_D3D11_CREATE_DEVICE>(reinterpret_cast<void*>(lookup("D3D11CreateDevice")));
     if (create == nullptr || FAILED(create(nullptr, D3D_DRIVER_TYPE_HARDWARE, nullptr, 0, nullptr, 0,
-                                           D3D11_SDK_VERSION, &device, nullptr, &context)))
+                                           D3D11_SDK_VERSION, &device.p, nullptr, &context.p)))
         return false;
-    IDXGIDevice* dxgiDevice = nullptr;
-    IDXGIAdapter* adapter = nullptr;
-    IDXGIFactory2* factory = nullptr;
-    bool made = SUCCEEDED(device->QueryInterface(__uuidof(IDXGIDevice), reinterpret_cast<void**>(&dxgiDevice))) &&
-                SUCCEEDED(dxgiDevice->GetAdapter(&adapter)) &&
-                SUCCEEDED(adapter->GetParent(__uuidof(IDXGIFactory2), reinterpret_cast<void**>(&factory)));
-    if (made) {
-        DXGI_SWAP_CHAIN_DESC1 desc = {};
-        desc.Width = static_cast<UINT>(w);
-        desc.Height = static_cast<UINT>(h);
-        desc.Format = static_cast<DXGI_FORMAT>(format);
-        desc.SampleDesc.Count = 1;
-        desc.BufferUsage = DXGI_USAGE_RENDER_TARGET_OUTPUT;
-        desc.BufferCount = 2;
-        desc.Scaling = DXGI_SCALING_STRETCH; // the buffers are the window's size: nothing is scaled
-        desc.SwapEffect = DXGI_SWAP_EFFECT_FLIP_SEQUENTIAL;
-        desc.AlphaMode = DXGI_ALPHA_MODE_IGNORE;
-        made = SUCCEEDED(factory->CreateSwapChainForHwnd(device, handle, &desc, nullptr, nullptr, &swapChain));
-        if (made) // Alt+Enter is no business of a pattern
-            factory->MakeWindowAssociation(handle, DXGI_MWA_NO_ALT_ENTER | DXGI_MWA_NO_WINDOW_CHANGES);
-    }
-    if (factory != nullptr)
-        factory->Release();
-    if (adapter != nullptr)
-        adapter->Release();
-    if (dxgiDevice != nullptr)
-        dxgiDevice->Release();
+    Released<IDXGIDevice> dxgiDevice;
+    Released<IDXGIAdapter> adapter;
+    Released<IDXGIFactory2> factory;
+    if (FAILED(device.p->QueryInterface(__uuidof(IDXGIDevice), reinterpret_cast<void**>(&dxgiDevice.p))) ||
+        FAILED(dxgiDevice.p->GetAdapter(&adapter.p)) ||
+        FAILED(adapter.p->GetParent(__uuidof(IDXGIFactory2), reinterpret_cast<void**>(&factory.p))))
+        return false;
+    DXGI_SWAP_CHAIN_DESC1 desc = {};
+    desc.Width = static_cast<UINT>(w);
+    desc.Height = static_cast<UINT>(h);
+    desc.Format = static_cast<DXGI_FORMAT>(format);
+    desc.SampleDesc.Count = 1;
+    desc.BufferUsage = DXGI_USAGE_RENDER_TARGET_OUTPUT;
+    desc.BufferCount = 2;
+    desc.Scaling = DXGI_SCALING_STRETCH; // the buffers are the window's size: nothing is scaled
+    desc.SwapEffect = DXGI_SWAP_EFFECT_FLIP_SEQUENTIAL;
+    desc.AlphaMode = DXGI_ALPHA_MODE_IGNORE;
+    if (FAILED(factory.p->CreateSwapChainForHwnd(device.p, handle, &desc, nullptr, nullptr, &swapChain.p)))
+        return false;
+    // Alt+Enter is no business of a pattern
+    factory.p->MakeWindowAssociation(handle, DXGI_MWA_NO_ALT_ENTER | DXGI_MWA_NO_WINDOW_CHANGES);
     width = w;
     height = h;
-    return made;
+    return true;
 }
 
 bool CDeepOutput::Present(const CDeepImage& image) {
-    if (swapChain == nullptr || image.width != width || image.height != height)
+    if (swapChain.p == nullptr || image.width != width || image.height != height)
         return false;
-    ID3D11Texture2D* back = nullptr;
-    if (FAILED(swapChain->GetBuffer(0, __uuidof(ID3D11Texture2D), reinterpret_cast<void**>(&back))))
+    Released<ID3D11Texture2D> back;
+    if (FAILED(swapChain.p->GetBuffer(0, __uuidof(ID3D11Texture2D), reinterpret_cast<void**>(&back.p))))
         return false;
-    context->UpdateSubresource(back, 0, nullptr, image.pixels.data(), static_cast<UINT>(image.width) * 4, 0);
-    back->Release();
+    context.p->UpdateSubresource(back.p, 0, nullptr, image.pixels.data(), static_cast<UINT>(image.width) * 4, 0);
     shown = &image;
-    return SUCCEEDED(swapChain->Present(0, 0));
+    return SUCCEEDED(swapChain.p->Present(0, 0));
 }
 
 void CDeepOutput::KeepAbove(bool foreground) {

@@ -1,5 +1,6 @@
 #pragma once
 #include "DeepImage.h"
+#include "Released.h"
 #include "Window.h"
 #include <windows.h>
 
@@ -44,9 +45,9 @@ class CDeepOutput : public CWindow {
     void Release();
 
     HWND owner;
-    ID3D11Device* device;
-    ID3D11DeviceContext* context;
-    IDXGISwapChain1* swapChain;
+    Released<ID3D11Device> device;
+    Released<ID3D11DeviceContext> context;
+    Released<IDXGISwapChain1> swapChain;
     int width, height;
     const CDeepImage* shown; // presented last, for repaints
 };

@@ -1,17 +1,10 @@
 // The bits per colour of a monitor's output, as DXGI tells them.
 #include "OutputDepth.h"
+#include "Released.h"
 #include <dxgi1_6.h>
 #include <map>
 
 namespace {
-
-template <class Interface> struct Released {
-    Interface* p = nullptr;
-    ~Released() {
-        if (p != nullptr)
-            p->Release();
-    }
-};
 
 std::map<HMONITOR, int>& Answers() {
     static std::map<HMONITOR, int> answers;

@@ -8,6 +8,7 @@
 #include "RemotePatch.h"
 #include "Pixels.h"
 #include "ScreenListing.h"
+#include "TestPanel.h"
 #include "Texts.h"
 #include <set>
 
@@ -144,22 +145,6 @@ TEST_F(FrameTest, RemotePatchesOnEveryScreenTheStatusOnlyWhileNoneIsShownAndKeys
     EXPECT_EQ(CountGdiObjects(), before);
 }
 
-// A monitor as its EDID tells it: 2560 x 1440, 597 mm wide.
-EdidFacts Panel() {
-    EdidFacts panel;
-    panel.known = true;
-    panel.maker = "DEL";
-    panel.product = 0xA0B1;
-    panel.serial = "ABC123";
-    panel.name = "DELL U2720Q";
-    panel.nativeWidth = 2560;
-    panel.nativeHeight = 1440;
-    panel.refreshHundredths = 5995;
-    panel.widthMm = 597;
-    panel.heightMm = 336;
-    return panel;
-}
-
 TEST(HelpText, EveryKeyOfThePatternTableAndWhichScreenThisIs) {
     const std::vector<std::wstring> lines = KeyLines();
     std::set<char> keys;
@@ -206,7 +191,7 @@ TEST(HelpText, EveryKeyOfThePatternTableAndWhichScreenThisIs) {
         {2,
          2,
          {1920, 0, 3840, 1080},
-         {32, 60, false, 0, Panel()},
+         {32, 60, false, 0, TestPanel(2560, 1440)},
          {L"Screen 2 of 2", L"1920 x 1080 at 1920, 0", L"32 bits per pixel, 60 Hz",
           L"bits per colour at the monitor: unknown", L"DELL U2720Q (DEL A0B1)", L"serial ABC123",
           L"native mode 2560 x 1440 at 59.95 Hz", L"597 x 336 mm, 109 pixels per inch",
@@ -302,18 +287,7 @@ TEST(CommandLine, GoodLinesAndBadOnesEachNamingItsFault) {
 }
 
 TEST(ScreenListing, AHeaderThenALineAScreenTabSeparatedTheSameInEveryLanguage) {
-    EdidFacts dell;
-    dell.known = true;
-    dell.maker = "DEL";
-    dell.product = 0xA0B1;
-    dell.serial = "ABC123";
-    dell.name = "DELL U2720Q";
-    dell.nativeWidth = 3840;
-    dell.nativeHeight = 2160;
-    dell.refreshHundredths = 5995;
-    dell.widthMm = 597;
-    dell.heightMm = 336;
-    const ScreenLayout layout = {{{0, 0, 3840, 2160}, {32, 60, true, 10, dell}},
+    const ScreenLayout layout = {{{0, 0, 3840, 2160}, {32, 60, true, 10, TestPanel(3840, 2160)}},
                                  {{-1080, -200, 0, 1720}, {32, 0, false, 0, EdidFacts()}}};
     const std::string expected =
         "screen\tprimary\tleft\ttop\twidth\theight\tbits_per_pixel\trefresh_hz\tbits_per_colour\tmaker\tproduct\tserial"

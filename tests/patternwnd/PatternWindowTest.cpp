@@ -4,6 +4,7 @@
 #include "KeyMap.h"
 #include "PatternWindow.h"
 #include "ScreenText.h"
+#include "TestPanel.h"
 #include "Texts.h"
 #include <dxgiformat.h>
 #include "Pixels.h"
@@ -301,17 +302,7 @@ TEST(JapaneseText, EveryTextHasItsGlyphsAndTheHelpFitsAsTheEnglishDoes) {
     }
     EXPECT_GT(texts, 80);
 
-    EdidFacts wide;
-    wide.known = true;
-    wide.maker = "DEL";
-    wide.product = 0xA0B1;
-    wide.serial = "ABC1234567890";
-    wide.name = "DELL U2720QXYZ";
-    wide.nativeWidth = 2560;
-    wide.nativeHeight = 1440;
-    wide.refreshHundredths = 5995;
-    wide.widthMm = 597;
-    wide.heightMm = 336;
+    const EdidFacts wide = TestPanel(2560, 1440, "ABC1234567890", "DELL U2720QXYZ"); // 13 bytes each
     ScreenDescription first = {1, 3, {32, 60, true, 10, wide}, false};
     auto help = [&](const RECT& rect, bool keys) {
         std::vector<std::wstring> lines = IdentityLines(first, rect);
