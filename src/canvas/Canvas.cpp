@@ -30,3 +30,11 @@ void CCanvas::FillSolid(const RECT& rect, COLORREF color) {
     CBrush brush(::CreateSolidBrush(color));
     ::FillRect(memDC, &rect, brush);
 }
+
+UINT32 CCanvas::BrushPixel(COLORREF color) {
+    const UINT32 kept = PixelAt(0, 0);
+    FillSolid({0, 0, 1, 1}, color);
+    const UINT32 pixel = PixelAt(0, 0);
+    FillPixels({0, 0, 1, 1}, kept);
+    return pixel;
+}

@@ -14,12 +14,16 @@ class CCanvas : public CSurface {
     void PaintTo(const PAINTSTRUCT& paint) override;
 
     void DrawLevelRampChart();
+    // One labelled patch: filled (but where `fill` is CLR_INVALID: filled already), its level written
+    // and its edge outlined.
     void DrawLevelPatch(HDC dc, const RECT& rect, COLORREF fill, COLORREF entry);
     void DrawDisc(HDC dc, const RECT& rect, COLORREF color);
     void DrawBorder(COLORREF color);
 
     void DrawGrayRingChart();
     void DrawGratingBlock(int u, int left, int top, bool mirrorX, bool mirrorY);
+    // The block's twelve squares as layers, for a chart that composes it with the rest.
+    std::vector<Layer> GratingBlockLayers(int u, int left, int top, bool mirrorX, bool mirrorY) const;
     static int MirrorCoordinate(bool flag, int extent, int v);
 
     void DrawGrayStepBands();
@@ -55,6 +59,9 @@ class CCanvas : public CSurface {
     // realized in a memory DC it takes system palette entries in the background, and the window's own
     // realization then finds its colours already mapped to whatever was left.
     CPaletteSelect UsePalette();
+    // The pixel a solid brush of this colour writes into the surface, found by letting GDI write one
+    // (and putting back the pixel it wrote over).
+    UINT32 BrushPixel(COLORREF color);
     // Fills a rectangle of memDC with a brush made for it and deleted right after.
     void FillSolid(const RECT& rect, COLORREF color);
     // The font of captions in boxes of this height; made once for all the boxes of a chart.

@@ -1,10 +1,10 @@
 #include "Surface.h"
+#include "ComposeLayers.h"
 #include "GdiObject.h"
 #include "StreamCopy.h"
 #include <intrin.h>
 #include <algorithm>
 #include <cstring>
-#include <utility>
 
 namespace {
 
@@ -158,6 +158,28 @@ UINT32 CSurface::PixelAt(int x, int y) {
     return bitsPerPixel == 8 ? Row(y)[x] : reinterpret_cast<const UINT32*>(Row(y))[x];
 }
 
+std::vector<UINT32> CSurface::PixelsOfRow(int y) {
+    RECT row;
+    if (!Clip({0, y, width, y + 1}, row))
+        return {};
+    ::GdiFlush();
+    if (bitsPerPixel == 8)
+        return std::vector<UINT32>(Row(y), Row(y) + width);
+    const UINT32* pixels = reinterpret_cast<const UINT32*>(Row(y));
+    return std::vector<UINT32>(pixels, pixels + width);
+}
+
+std::vector<UINT32> CSurface::PixelsOfColumn(int x) {
+    RECT column;
+    if (!Clip({x, 0, x + 1, height}, column))
+        return {};
+    ::GdiFlush();
+    std::vector<UINT32> pixels(height);
+    for (int y = 0; y < height; ++y)
+        pixels[y] = bitsPerPixel == 8 ? Row(y)[x] : reinterpret_cast<const UINT32*>(Row(y))[x];
+    return pixels;
+}
+
 void CSurface::FillPixels(const RECT& area, UINT32 pixel) {
     FillRows(area, std::vector<UINT32>(area.bottom > area.top ? area.bottom - area.top : 0, pixel));
 }
@@ -209,6 +231,14 @@ void CSurface::FillEveryOtherColumn(const RECT& area, UINT32 pixel) {
     }
 }
 
+void CSurface::Compose(const std::vector<Layer>& layers) {
+    if (bits == nullptr)
+        return;
+    ::GdiFlush();
+    ComposeLayers({bits, stride, width, height, bitsPerPixel / 8}, layers,
+                  StreamsFor(static_cast<size_t>(stride) * height));
+}
+
 void CSurface::WriteRowCycle(int top, int bottom, const std::vector<std::vector<UINT32>>& rows) {
     RECT r;
     if (rows.empty() || !Clip({0, top, width, bottom}, r))
@@ -230,7 +260,7 @@ void CSurface::WriteRowCycle(int top, int bottom, const std::vector<std::vector<
         StreamCopy(Row(y), cycle[y % period].data(), length);
 }
 
-void CSurface::CopyRowDown(const RECT& area, int sourceRow, const std::vector<RECT>& covered) {
+void CSurface::CopyRowDown(const RECT& area, int sourceRow) {
     RECT r;
     if (!Clip(area, r) || sourceRow < 0 || sourceRow >= height)
         return;
@@ -240,32 +270,13 @@ void CSurface::CopyRowDown(const RECT& area, int sourceRow, const std::vector<RE
     const BYTE* source = Row(sourceRow) + r.left * bytesPerPixel;
     const bool stream = length >= streamedBytes && StreamsFor(static_cast<size_t>(stride) * height);
     const std::vector<BYTE> kept(source, source + (stream ? length : 0)); // stays in the cache
-    // One piece of a row, columns from `left` to `right` of the area.
-    const auto copy = [&](int y, int left, int right) {
-        const size_t offset = static_cast<size_t>(left - r.left) * bytesPerPixel;
-        const size_t bytes = static_cast<size_t>(right - left) * bytesPerPixel;
-        BYTE* to = Row(y) + r.left * bytesPerPixel + offset;
-        if (stream && bytes >= streamedBytes)
-            StreamCopy(to, kept.data() + offset, bytes);
-        else
-            CopyBytes(to, source + offset, bytes);
-    };
-    std::vector<std::pair<int, int>> gaps; // the covered columns of a row, left to right
     for (int y = r.top; y < r.bottom; ++y) {
         if (y == sourceRow)
             continue;
-        gaps.clear();
-        for (const RECT& c : covered)
-            if (c.top <= y && y < c.bottom && c.left < c.right && c.left < r.right && r.left < c.right)
-                gaps.emplace_back(std::max<int>(c.left, r.left), std::min<int>(c.right, r.right));
-        std::sort(gaps.begin(), gaps.end());
-        int x = r.left;
-        for (const auto& gap : gaps) {
-            if (gap.first > x)
-                copy(y, x, gap.first);
-            x = std::max(x, gap.second);
-        }
-        if (x < r.right)
-            copy(y, x, r.right);
+        BYTE* to = Row(y) + r.left * bytesPerPixel;
+        if (stream)
+            StreamCopy(to, kept.data(), length);
+        else
+            CopyBytes(to, source, length);
     }
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include "Layer.h"
 #include <windows.h>
 #include <vector>
 
@@ -28,15 +29,20 @@ class CSurface {
     // the raw value GDI writes (a palette index, or 0x00RRGGBB); areas are clipped to the surface.
     UINT32 PixelAt(int x, int y);
     void FillPixels(const RECT& area, UINT32 pixel);
+    // Row y, whole width, or column x, whole height (nothing where it is off the surface).
+    std::vector<UINT32> PixelsOfRow(int y);
+    std::vector<UINT32> PixelsOfColumn(int x);
     // Writes pixels[0..] into row y from column `left` on.
     void WriteRow(int y, int left, const std::vector<UINT32>& pixels);
     // Fills each row of the area with one pixel: row area.top + i with rowPixels[i].
     void FillRows(const RECT& area, const std::vector<UINT32>& rowPixels);
     // Sets every second column of the area, from its left edge on.
     void FillEveryOtherColumn(const RECT& area, UINT32 pixel);
-    // Copies the area's part of sourceRow to every other row of the area, but for what lies in one of
-    // the `covered` rectangles (what is drawn over afterwards need not be written twice).
-    void CopyRowDown(const RECT& area, int sourceRow, const std::vector<RECT>& covered = {});
+    // Copies the area's part of sourceRow to every other row of the area.
+    void CopyRowDown(const RECT& area, int sourceRow);
+    // Writes a stack of layers, each pixel once and row after row (see ComposeLayers): a chart of
+    // rectangles at about the cost of one fill.
+    void Compose(const std::vector<Layer>& layers);
     // Rows top to bottom - 1, whole width, from a cycle of rows: row y is rows[y % rows.size()]. The
     // first cycle is written, the rest copied from the rows one cycle above.
     void WriteRowCycle(int top, int bottom, const std::vector<std::vector<UINT32>>& rows);

@@ -7,14 +7,17 @@ int CCanvas::MirrorCoordinate(bool flag, int extent, int v) {
 }
 
 void CCanvas::DrawGratingBlock(int u, int left, int top, bool mirrorX, bool mirrorY) {
+    Compose(GratingBlockLayers(u, left, top, mirrorX, mirrorY));
+}
+
+std::vector<Layer> CCanvas::GratingBlockLayers(int u, int left, int top, bool mirrorX, bool mirrorY) const {
     const int bw = 4 * u, bh = 3 * u;
     if (u <= 0)
-        return;
+        return {};
 
     // All lines of a square run one way, so a square is one profile across its lines: the palette
-    // index at each position (0, the block's black, between lines). The rules below fill the profiles;
-    // the squares are then written a row at a time, since a column at a time is slow. The twelve
-    // squares are the whole block: each pixel is written once, the black between the lines too.
+    // index at each position (0, the block's black, between lines). The rules below fill the profiles.
+    // The twelve squares are the whole block: each pixel is written once, the black between the lines too.
     std::vector<std::vector<int>> lines(3, std::vector<int>(u, 0));
     for (int i = 1; i <= u - 1; i += 2) // single lines
         lines[0][i] = 1;
@@ -44,22 +47,22 @@ void CCanvas::DrawGratingBlock(int u, int left, int top, bool mirrorX, bool mirr
         std::vector<UINT32> rows(u);
         for (int t = 0; t < u; ++t)
             rows[top + MirrorCoordinate(mirrorY, bh, row * u + t) - r.top] = PalettePixel(profile[t]);
-        FillRows(r, rows);
+        return Layer::Rows(r, rows);
     };
-    // Vertical lines: every row of the square is the same; one is written and copied down.
+    // Vertical lines: profile position t is a whole column.
     auto verticalSquare = [&](int column, int row, const std::vector<int>& profile) {
         const RECT r = square(column, row);
-        std::vector<UINT32> pixels(u);
+        std::vector<UINT32> columns(u);
         for (int t = 0; t < u; ++t)
-            pixels[left + MirrorCoordinate(mirrorX, bw, column * u + t) - r.left] = PalettePixel(profile[t]);
-        const int y = std::max<int>(r.top, 0);
-        WriteRow(y, r.left, pixels);
-        CopyRowDown(r, y);
+            columns[left + MirrorCoordinate(mirrorX, bw, column * u + t) - r.left] = PalettePixel(profile[t]);
+        return Layer::Columns(r, columns);
     };
+    std::vector<Layer> layers;
     for (int row = 0; row < 3; ++row) {
-        horizontalSquare(0, row, lines[row]);
-        verticalSquare(1, row, lines[row]);
-        horizontalSquare(2, row, stripes[row]);
-        verticalSquare(3, row, stripes[row]);
+        layers.push_back(horizontalSquare(0, row, lines[row]));
+        layers.push_back(verticalSquare(1, row, lines[row]));
+        layers.push_back(horizontalSquare(2, row, stripes[row]));
+        layers.push_back(verticalSquare(3, row, stripes[row]));
     }
+    return layers;
 }

@@ -1,5 +1,6 @@
 #include "Canvas.h"
 #include "ClipRegion.h"
+#include "ComposeLayers.h"
 #include "GdiObject.h"
 #include "GdiSelect.h"
 #include "Line.h"
@@ -34,6 +35,19 @@ RECT CellRect(const Cell& cell, int cx, int cy, int s) {
     return {xs[cell.column][0], ys[cell.row][0], xs[cell.column][1], ys[cell.row][1]};
 }
 
+// The rectangle FillRect fills for these corners. An inverted one is filled as a blit of negative size
+// is: mirrored about its first corner, which it keeps (left 3, right 1 fills columns 2 and 3).
+RECT Filled(const RECT& r) {
+    const auto span = [](LONG from, LONG to, LONG& low, LONG& high) {
+        low = from <= to ? from : to + 1;
+        high = from <= to ? to : from + 1;
+    };
+    RECT filled;
+    span(r.left, r.right, filled.left, filled.right);
+    span(r.top, r.bottom, filled.top, filled.bottom);
+    return filled;
+}
+
 void Text(HDC dc, int x, int y, const char* text) {
     ::TextOutA(dc, x, y, text, static_cast<int>(std::strlen(text)));
 }
@@ -50,67 +64,91 @@ void CCanvas::DrawGrayRingChart() {
     const int frameWidth = std::max(h / 200, 2);
 
     const int upperTop = barCentre - coreHeight, lowerTop = h - coreHeight - barCentre;
-    // Where the grating blocks, the cells and the bars go: every pixel of them is written afresh, so
-    // the background need not be.
-    const POINT blocks[5] = {{m, m}, {w - 4 * u - m, m}, {m, h - 3 * u - m}, {w - 4 * u - m, h - 3 * u - m},
+    const POINT blocks[5] = {{m, m},
+                             {w - 4 * u - m, m},
+                             {m, h - 3 * u - m},
+                             {w - 4 * u - m, h - 3 * u - m},
                              {cx - 2 * u, cy - (3 * u) / 2}};
-    std::vector<RECT> covered;
-    for (const POINT& block : blocks)
-        if (u > 0)
-            covered.push_back({block.x, block.y, block.x + 4 * u, block.y + 3 * u});
-    for (const Cell& cell : cells)
-        covered.push_back(CellRect(cell, cx, cy, s));
-    covered.push_back({barLeft, upperTop, w - barLeft, upperTop + barHeight});
-    covered.push_back({barLeft, lowerTop, w - barLeft, lowerTop + barHeight});
+    const bool mirrored[5][2] = {{false, false}, {true, false}, {false, true}, {true, true}, {true, false}};
 
     palette.Reset();
     for (int level : ringLevels)
         palette.AddColor(RGB(level, level, level));
     CPaletteSelect selected = UsePalette();
 
-    // The background with the vertical grid lines is the same in every row: the middle row is drawn
-    // (the lines clipped to it) and copied to all the others; the horizontal lines come after.
+    // The grid: the background with the vertical lines is the same in every row, and each horizontal
+    // line the same in every column. Which columns and rows GDI's 2-pixel pen takes is GDI's to say, so
+    // the vertical lines are drawn in the middle row and the horizontal ones down the middle column, and
+    // read back as layers for the whole canvas.
+    std::vector<Layer> layers;
     {
         CBrush background(::CreateSolidBrush(PALETTEINDEX(2)));
-        CGdiSelect selectedBrush(memDC, background);
-        RECT middle = {0, cy, w, cy + 1};
-        ::FillRect(memDC, &middle, background);
-    }
-
-    {
         CPen gridPen(::CreatePen(PS_SOLID, 2, PALETTEINDEX(3)));
         CGdiSelect selectedPen(memDC, gridPen);
-        {
-            CRegion middle(::CreateRectRgn(0, cy, w, cy + 1));
-            CClipRegion clipped(memDC, middle);
+        const auto drawAlong = [&](const RECT& strip, bool vertical) {
+            ::FillRect(memDC, &strip, background);
+            CRegion region(::CreateRectRgnIndirect(&strip));
+            CClipRegion clipped(memDC, region);
+            const int centre = vertical ? cx : cy, extent = vertical ? w : h;
+            const auto line = [&](int at) {
+                if (vertical)
+                    Line(memDC, at, 0, at, h);
+                else
+                    Line(memDC, 0, at, w, at);
+            };
             // With a step of 0 (a shorter side below 10) only the centre lines are drawn.
-            for (int k = 0, x = cx - 1; x > 0; ++k, x = cx - 1 - k * s) {
-                Line(memDC, x, 0, x, h);
+            for (int k = 0, at = centre - 1; at > 0; ++k, at = centre - 1 - k * s) {
+                line(at);
                 if (s == 0)
                     break;
             }
-            for (int k = 1, x = cx + 1 + s; x < w && s > 0; ++k, x = cx + 1 + k * s)
-                Line(memDC, x, 0, x, h);
-        }
-        CopyRowDown({0, 0, w, h}, cy, covered);
-        for (int k = 0, y = cy - 1; y > 0; ++k, y = cy - 1 - k * s) {
-            Line(memDC, 0, y, w, y);
-            if (s == 0)
-                break;
-        }
-        for (int k = 1, y = cy + 1 + s; y < h && s > 0; ++k, y = cy + 1 + k * s)
-            Line(memDC, 0, y, w, y);
+            for (int k = 1, at = centre + 1 + s; at < extent && s > 0; ++k, at = centre + 1 + k * s)
+                line(at);
+        };
+        drawAlong({0, cy, w, cy + 1}, true);
+        layers.push_back(Layer::Columns({0, 0, w, h}, PixelsOfRow(cy)));
+        drawAlong({cx, 0, cx + 1, h}, false);
+        const std::vector<UINT32> column = PixelsOfColumn(cx);
+        const UINT32 grid = PalettePixel(3);
+        for (int y = 0; y < h; ++y)
+            if (column[y] == grid) {
+                const int top = y;
+                while (y + 1 < h && column[y + 1] == grid)
+                    ++y;
+                layers.push_back(Layer::Fill({0, top, w, y + 1}, grid));
+            }
     }
 
-    const bool mirrored[5][2] = {{false, false}, {true, false}, {false, true}, {true, true}, {true, false}};
+    // The grating blocks, the cells, the inner cells and the bars go in over the grid as layers, each
+    // over the ones before, and every pixel is written once. The percentages, which come between the
+    // cells and the inner cells, are drawn afterwards, clipped to stay under the layers after them.
     for (int i = 0; i < 5; ++i)
-        DrawGratingBlock(u, blocks[i].x, blocks[i].y, mirrored[i][0], mirrored[i][1]);
-
+        for (Layer& square : GratingBlockLayers(u, blocks[i].x, blocks[i].y, mirrored[i][0], mirrored[i][1]))
+            layers.push_back(std::move(square));
     for (const Cell& cell : cells)
-        FillSolid(CellRect(cell, cx, cy, s), PALETTEINDEX(cell.paletteIndex));
+        layers.push_back(Layer::Fill(Filled(CellRect(cell, cx, cy, s)), PalettePixel(cell.paletteIndex)));
+    const size_t overText = layers.size();
+    const int innerCells[2] = {0, 13};
+    for (int i = 0; i < 2; ++i) {
+        const RECT c = CellRect(cells[innerCells[i]], cx, cy, s);
+        const int left = c.left + (c.right - c.left) / 4, top = c.top + (c.bottom - c.top) / 4;
+        layers.push_back(
+            Layer::Fill(Filled({left, top, left + (c.right - c.left) / 2, top + (c.bottom - c.top) / 2}),
+                        PalettePixel(15 + i)));
+    }
+    const RECT bars[4] = {{barLeft, upperTop, w - barLeft, upperTop + barHeight},
+                          {coreLeft, upperTop + coreInset, w - coreLeft, upperTop + coreInset + coreHeight},
+                          {barLeft, lowerTop, w - barLeft, lowerTop + barHeight},
+                          {coreLeft, lowerTop + coreInset, w - coreLeft, lowerTop + coreInset + coreHeight}};
+    const int barColors[4] = {1, 0, 0, 1};
+    for (int i = 0; i < 4; ++i)
+        layers.push_back(Layer::Fill(Filled(bars[i]), PalettePixel(barColors[i])));
+    Compose(layers);
 
     // A font of height 0 would be the system's default size, far too big for so small a canvas.
     if (fh > 0) {
+        CRegion open(RegionOutside(w, h, layers, overText));
+        CClipRegion clipped(memDC, open);
         LOGFONTA logFont = {};
         logFont.lfHeight = fh;
         logFont.lfWidth = fw;
@@ -153,21 +191,6 @@ void CCanvas::DrawGrayRingChart() {
 
         ::SetTextColor(memDC, previousColor);
     }
-
-    const int innerCells[2] = {0, 13};
-    for (int i = 0; i < 2; ++i) {
-        const RECT c = CellRect(cells[innerCells[i]], cx, cy, s);
-        const int left = c.left + (c.right - c.left) / 4, top = c.top + (c.bottom - c.top) / 4;
-        FillSolid({left, top, left + (c.right - c.left) / 2, top + (c.bottom - c.top) / 2},
-                  PALETTEINDEX(15 + i));
-    }
-
-    FillSolid({barLeft, upperTop, w - barLeft, upperTop + barHeight}, PALETTEINDEX(1));
-    FillSolid({coreLeft, upperTop + coreInset, w - coreLeft, upperTop + coreInset + coreHeight},
-              PALETTEINDEX(0));
-    FillSolid({barLeft, lowerTop, w - barLeft, lowerTop + barHeight}, PALETTEINDEX(0));
-    FillSolid({coreLeft, lowerTop + coreInset, w - coreLeft, lowerTop + coreInset + coreHeight},
-              PALETTEINDEX(1));
 
     {
         CPen framePen(::CreatePen(PS_SOLID, frameWidth, PALETTEINDEX(3)));

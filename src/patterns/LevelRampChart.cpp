@@ -1,4 +1,6 @@
 #include "Canvas.h"
+#include "ClipRegion.h"
+#include "ComposeLayers.h"
 #include "GdiObject.h"
 #include "GdiSelect.h"
 #include "Line.h"
@@ -37,54 +39,50 @@ void CCanvas::DrawLevelRampChart() {
     const int n = palette.entries.size() <= 256 ? 52 : 256;
     const int q = w / n, p = h / 32, bandTop = (3 * h) / 8, m = (w - n * q) / 2;
     const int y1 = h / 2, y2 = h / 2 + h / 4;
-    // The grille's rows are written whole below, where the patches stay above them.
-    const bool grilleRows = 130 + 3 * (h / 16) <= y1 + 1 && y2 + 1 < h;
-    // The upper half white, rows h/2 to the bottom black, each pixel once: the ramps' rows are written
-    // whole later, and so are the grille's where it can be.
-    FillSolid({0, 0, w, bandTop}, lightColor);
-    FillSolid({0, bandTop + 4 * p, w, h / 2}, lightColor);
-    FillSolid({0, grilleRows ? y2 : h / 2, w, h + h / 2}, darkColor);
+    const UINT32 light = BrushPixel(lightColor), dark = BrushPixel(darkColor);
 
+    // Everything but the patches' labels and outlines, the discs and the border goes in as layers in the
+    // chart's order, each pixel written once; each patch's label and outline is drawn afterwards, clipped
+    // to stay under the layers that come after that patch (the next patches' fills among them).
+    std::vector<Layer> layers = {Layer::Fill({0, 0, w, h}, light),
+                                 Layer::Fill({0, h / 2, w, h + h / 2}, dark)};
+    std::vector<RECT> patches;
+    const size_t firstPatch = layers.size();
     for (int r = 0; r < 3; ++r)
         for (int t = 0; t < 3; ++t) {
-            const int left = w / 4 + t * (w / 6);
-            const int top = 130 + r * (h / 16);
-            const int index = 3 * r + t;
-            DrawLevelPatch(memDC, {left, top, left + w / 6, top + h / 16}, PALETTEINDEX(index),
-                           palette.entries[index]);
+            const int left = w / 4 + t * (w / 6), top = 130 + r * (h / 16);
+            patches.push_back({left, top, left + w / 6, top + h / 16});
+            layers.push_back(Layer::Fill(patches.back(), PalettePixel(3 * r + t)));
         }
-
-    // Each ramp row: its cells are written into the row's first line, which is then copied down.
-    std::vector<UINT32> line(w);
     for (int j = 0; j < 4; ++j) {
-        const int top = bandTop + j * p, bottom = bandTop + (j + 1) * p;
+        std::vector<UINT32> cells(w);
         for (int k = 0; k < n; ++k) {
             const int left = k == 0 ? 0 : m + k * q;
             const int right = k == 0 ? q + m : k == n - 1 ? w : m + (k + 1) * q;
-            std::fill(line.begin() + left, line.begin() + right, PalettePixel(9 + j * n + k));
+            std::fill(cells.begin() + left, cells.begin() + right, PalettePixel(9 + j * n + k));
         }
-        if (top < bottom)
-            WriteRow(top, 0, line);
-        CopyRowDown({0, top, w, bottom}, top);
+        layers.push_back(Layer::Columns({0, bandTop + j * p, w, bandTop + (j + 1) * p}, cells));
     }
-
-    // The grille: white lines along rows y1 and y2, and between them every even column white. The
-    // columns take the pixel the pen wrote and are written row by row, not a column at a time: whole
-    // rows of white and black where the patches leave them free, else over the black fill.
-    {
-        CPen pen(::CreatePen(PS_SOLID, 1, lightColor));
-        CGdiSelect selectedPen(memDC, pen);
-        Line(memDC, 0, y1, w, y1);
-        Line(memDC, 0, y2, w, y2);
-    }
+    // The grille: white lines along rows y1 and y2, and between them every even column white. Its rows
+    // are layers where the patches stay above them; otherwise its columns are drawn over all at the end.
+    layers.push_back(Layer::Fill({0, y1, w, y1 + 1}, light));
+    layers.push_back(Layer::Fill({0, y2, w, y2 + 1}, light));
+    const bool grilleRows = 130 + 3 * (h / 16) <= y1 + 1 && y2 + 1 < h;
     if (grilleRows) {
-        std::vector<std::vector<UINT32>> grille(1, std::vector<UINT32>(w, PixelAt(0, y2 + 1)));
+        std::vector<UINT32> grille(w, dark);
         for (int x = 0; x < w; x += 2)
-            grille[0][x] = PixelAt(0, y1);
-        WriteRowCycle(y1 + 1, y2, grille);
-    } else {
-        FillEveryOtherColumn({0, y1, w, y2}, PixelAt(0, y1));
+            grille[x] = light;
+        layers.push_back(Layer::Columns({0, y1 + 1, w, y2}, grille));
     }
+    Compose(layers);
+
+    for (size_t i = 0; i < patches.size(); ++i) {
+        CRegion open(RegionOutside(w, h, layers, firstPatch + i + 1));
+        CClipRegion clipped(memDC, open);
+        DrawLevelPatch(memDC, patches[i], CLR_INVALID, palette.entries[i]);
+    }
+    if (!grilleRows)
+        FillEveryOtherColumn({0, y1, w, y2}, light);
 
     DrawDisc(memDC, {0, 0, 128, 128}, lightColor);
     DrawDisc(memDC, {w - 128, 0, w, 128}, lightColor);
@@ -94,7 +92,7 @@ void CCanvas::DrawLevelRampChart() {
 }
 
 void CCanvas::DrawLevelPatch(HDC dc, const RECT& rect, COLORREF fill, COLORREF entry) {
-    {
+    if (fill != CLR_INVALID) {
         CBrush brush(::CreateSolidBrush(fill));
         ::FillRect(dc, &rect, brush);
     }

@@ -1,0 +1,176 @@
+#include "ComposeLayers.h"
+#include "StreamCopy.h"
+#include <intrin.h>
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+// A run of one row's columns [left, right) that one layer writes.
+struct Run {
+    int left, right;
+    size_t layer;
+};
+
+// The runs of the rows from y on, up to the next row where a layer starts or ends: for each stretch
+// between layer edges, the last layer covering it; neighbouring stretches of one layer joined.
+std::vector<Run> RunsOfRow(const std::vector<RECT>& rects, int y) {
+    std::vector<size_t> active;
+    std::vector<int> edges;
+    for (size_t i = 0; i < rects.size(); ++i)
+        if (rects[i].top <= y && y < rects[i].bottom) {
+            active.push_back(i);
+            edges.push_back(rects[i].left);
+            edges.push_back(rects[i].right);
+        }
+    std::sort(edges.begin(), edges.end());
+    edges.erase(std::unique(edges.begin(), edges.end()), edges.end());
+    std::vector<Run> runs;
+    for (size_t e = 0; e + 1 < edges.size(); ++e) {
+        const int left = edges[e], right = edges[e + 1];
+        const auto top = std::find_if(active.rbegin(), active.rend(), [&](size_t i) {
+            return rects[i].left <= left && right <= rects[i].right;
+        });
+        if (top == active.rend())
+            continue;
+        if (!runs.empty() && runs.back().layer == *top && runs.back().right == left)
+            runs.back().right = right;
+        else
+            runs.push_back({left, right, *top});
+    }
+    return runs;
+}
+
+// Pieces of rows at least this long are streamed where the image asks for it; shorter ones are quicker
+// written as they are.
+const size_t streamedBytes = 2048;
+// The string instructions write long pieces fastest, but each costs a start of some dozens of cycles:
+// shorter pieces are written by loops.
+const size_t stringBytes = 1024;
+
+void Fill(BYTE* to, UINT32 pixel, size_t count, int bytesPerPixel) {
+    if (bytesPerPixel == 1) {
+        std::memset(to, static_cast<BYTE>(pixel), count);
+    } else if (count * 4 >= stringBytes) {
+        __stosd(reinterpret_cast<unsigned long*>(to), pixel, count);
+    } else {
+        UINT32* pixels = reinterpret_cast<UINT32*>(to);
+        for (size_t i = 0; i < count; ++i)
+            pixels[i] = pixel;
+    }
+}
+
+void Copy(BYTE* to, const BYTE* from, size_t bytes, bool stream) {
+    if (stream && bytes >= streamedBytes)
+        StreamCopy(to, from, bytes);
+    else if (bytes >= stringBytes)
+        __movsb(to, from, bytes);
+    else
+        std::memcpy(to, from, bytes);
+}
+
+// The rows of one band, between two rows where a layer starts or ends. A band of one pixel throughout
+// is filled. Any other band's row is made in a buffer (a layer of rows rewritten there as its pixel
+// changes) and copied whole into each row: one long copy writes the image quicker than many short
+// pieces (measured: a row of a grid and small squares as pieces cost twice a fill, as one copy 1.15).
+class CBand {
+  public:
+    CBand(const ImageBits& image, const std::vector<Layer>& layers,
+          const std::vector<std::vector<BYTE>>& columnBytes, const std::vector<Run>& runs, int top)
+        : image(image), layers(layers), top(top), made(Offset(image.width)) {
+        if (runs.size() == 1 && layers[runs[0].layer].kind == Layer::Solid) {
+            filled = runs[0];
+            return;
+        }
+        for (const Run& run : runs) {
+            const Layer& layer = layers[run.layer];
+            const size_t count = static_cast<size_t>(run.right - run.left);
+            BYTE* to = made.data() + Offset(run.left);
+            if (layer.kind == Layer::Leave)
+                continue;
+            if (layer.kind == Layer::PerRow) {
+                ofRows.push_back(run);
+            } else if (layer.kind == Layer::Solid) {
+                Fill(to, layer.pixels[0], count, image.bytesPerPixel);
+            } else {
+                const size_t from = static_cast<size_t>(run.left - layer.rect.left);
+                const void* source = image.bytesPerPixel == 1
+                                         ? static_cast<const void*>(&columnBytes[run.layer][from])
+                                         : static_cast<const void*>(&layer.pixels[from]);
+                std::memcpy(to, source, count * image.bytesPerPixel);
+            }
+            if (!copies.empty() && copies.back().second == run.left)
+                copies.back().second = run.right;
+            else
+                copies.emplace_back(run.left, run.right);
+        }
+    }
+
+    // Rows are written in order, from the band's top on.
+    void WriteRow(int y, bool stream) {
+        BYTE* row = static_cast<BYTE*>(image.bits) + static_cast<size_t>(y) * image.stride;
+        if (filled.right > filled.left)
+            Fill(row + Offset(filled.left), layers[filled.layer].pixels[0],
+                 static_cast<size_t>(filled.right - filled.left), image.bytesPerPixel);
+        for (const Run& run : ofRows) {
+            const Layer& layer = layers[run.layer];
+            const UINT32 pixel = layer.pixels[y - layer.rect.top];
+            if (y == top || pixel != layer.pixels[y - 1 - layer.rect.top])
+                Fill(made.data() + Offset(run.left), pixel, static_cast<size_t>(run.right - run.left),
+                     image.bytesPerPixel);
+        }
+        for (const auto& copy : copies)
+            Copy(row + Offset(copy.first), made.data() + Offset(copy.first), Offset(copy.second - copy.first),
+                 stream);
+    }
+
+  private:
+    size_t Offset(int x) const { return static_cast<size_t>(x) * image.bytesPerPixel; }
+
+    const ImageBits& image;
+    const std::vector<Layer>& layers;
+    int top;
+    Run filled = {0, 0, 0};                  // the band's one layer of one pixel, if so
+    std::vector<BYTE> made;                  // a row of the band
+    std::vector<std::pair<int, int>> copies; // column ranges copied from it
+    std::vector<Run> ofRows;                 // runs of layers of rows
+};
+
+} // namespace
+
+void ComposeLayers(const ImageBits& image, const std::vector<Layer>& layers, bool stream) {
+    const RECT all = {0, 0, image.width, image.height};
+    std::vector<RECT> rects(layers.size(), RECT{0, 0, 0, 0});
+    std::vector<int> rowEdges;
+    for (size_t i = 0; i < layers.size(); ++i)
+        if (::IntersectRect(&rects[i], &layers[i].rect, &all)) {
+            rowEdges.push_back(rects[i].top);
+            rowEdges.push_back(rects[i].bottom);
+        }
+    std::sort(rowEdges.begin(), rowEdges.end());
+    rowEdges.erase(std::unique(rowEdges.begin(), rowEdges.end()), rowEdges.end());
+
+    // Columns of a palette-index image as its bytes, made once.
+    std::vector<std::vector<BYTE>> columnBytes(layers.size());
+    if (image.bytesPerPixel == 1)
+        for (size_t i = 0; i < layers.size(); ++i)
+            if (layers[i].kind == Layer::PerColumn)
+                columnBytes[i].assign(layers[i].pixels.begin(), layers[i].pixels.end());
+
+    for (size_t b = 0; b + 1 < rowEdges.size(); ++b) {
+        CBand band(image, layers, columnBytes, RunsOfRow(rects, rowEdges[b]), rowEdges[b]);
+        for (int y = rowEdges[b]; y < rowEdges[b + 1]; ++y)
+            band.WriteRow(y, stream);
+    }
+}
+
+HRGN RegionOutside(int width, int height, const std::vector<Layer>& layers, size_t first) {
+    HRGN open = ::CreateRectRgn(0, 0, width, height);
+    for (size_t i = first; i < layers.size(); ++i) {
+        const RECT& r = layers[i].rect;
+        HRGN covered = ::CreateRectRgn(r.left, r.top, r.right, r.bottom);
+        ::CombineRgn(open, open, covered, RGN_DIFF);
+        ::DeleteObject(covered);
+    }
+    return open;
+}

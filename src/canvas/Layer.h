@@ -1,0 +1,24 @@
+#pragma once
+#include <windows.h>
+#include <utility>
+#include <vector>
+
+// A rectangle of an image and what it holds there, for ComposeLayers: one pixel throughout, one pixel
+// per row, one pixel per column, or nothing (the pixels are left as they are, for GDI to draw later).
+// Pixels are raw surface values: a palette index, or 0x00RRGGBB.
+struct Layer {
+    enum Kind { Solid, PerRow, PerColumn, Leave };
+
+    RECT rect;
+    Kind kind;
+    std::vector<UINT32> pixels; // Solid: one; PerRow: from rect.top down; PerColumn: from rect.left on
+
+    static Layer Fill(const RECT& rect, UINT32 pixel) { return {rect, Solid, {pixel}}; }
+    static Layer Rows(const RECT& rect, std::vector<UINT32> rowPixels) {
+        return {rect, PerRow, std::move(rowPixels)};
+    }
+    static Layer Columns(const RECT& rect, std::vector<UINT32> columnPixels) {
+        return {rect, PerColumn, std::move(columnPixels)};
+    }
+    static Layer Hole(const RECT& rect) { return {rect, Leave, {}}; }
+};

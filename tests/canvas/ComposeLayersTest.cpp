@@ -1,0 +1,79 @@
+#include "ComposeLayers.h"
+#include <gtest/gtest.h>
+#include <cstring>
+#include <random>
+#include <vector>
+
+namespace {
+
+// The pixel at (x, y) by the stack's meaning, independent of how rows are cut into runs: the last layer
+// whose rectangle holds it decides; a hole, or no layer, keeps what was there.
+UINT32 Expected(const std::vector<Layer>& layers, int x, int y, UINT32 before) {
+    for (auto layer = layers.rbegin(); layer != layers.rend(); ++layer) {
+        const RECT& r = layer->rect;
+        if (x < r.left || x >= r.right || y < r.top || y >= r.bottom)
+            continue;
+        switch (layer->kind) {
+        case Layer::Solid:
+            return layer->pixels[0];
+        case Layer::PerRow:
+            return layer->pixels[y - r.top];
+        case Layer::PerColumn:
+            return layer->pixels[x - r.left];
+        default:
+            return before;
+        }
+    }
+    return before;
+}
+
+// Random stacks on random images, palette-index and true-colour, streamed and not: rectangles reaching
+// off the image, empty and inverted ones, runs long enough to be filled and copies long enough to stream.
+TEST(ComposeLayers, EveryPixelTakesTheLastLayerOverIt) {
+    std::mt19937 random(2026);
+    const auto between = [&](int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(random);
+    };
+    for (int bytes : {1, 4})
+        for (bool stream : {false, true})
+            for (int round = 0; round < 30; ++round) {
+                const int w = between(1, 900), h = between(1, 30);
+                const UINT32 mask = bytes == 1 ? 0xFF : 0xFFFFFF;
+                std::vector<Layer> layers;
+                for (int n = between(1, 14); n > 0; --n) {
+                    const RECT r = {between(-20, w + 5), between(-5, h + 5), between(-20, w + 20),
+                                    between(-5, h + 5)};
+                    const int kind = between(0, 3);
+                    const auto values = [&](int count) {
+                        std::vector<UINT32> v(count > 0 ? count : 0);
+                        for (UINT32& pixel : v)
+                            pixel = random() & mask;
+                        return v;
+                    };
+                    if (kind == 0)
+                        layers.push_back(Layer::Fill(r, random() & mask));
+                    else if (kind == 1)
+                        layers.push_back(Layer::Rows(r, values(r.bottom - r.top)));
+                    else if (kind == 2)
+                        layers.push_back(Layer::Columns(r, values(r.right - r.left)));
+                    else
+                        layers.push_back(Layer::Hole(r));
+                }
+                const int stride = (w * bytes + 3) / 4 * 4 + 8; // rows padded: the padding stays as it was
+                std::vector<BYTE> image(static_cast<size_t>(stride) * h, 0xA5);
+                ComposeLayers({image.data(), stride, w, h, bytes}, layers, stream);
+                const UINT32 before = bytes == 1 ? 0xA5 : 0xA5A5A5A5;
+                for (int y = 0; y < h; ++y) {
+                    for (int x = 0; x < w; ++x) {
+                        UINT32 pixel = 0;
+                        std::memcpy(&pixel, &image[static_cast<size_t>(y) * stride + x * bytes], bytes);
+                        ASSERT_EQ(pixel, Expected(layers, x, y, before))
+                            << bytes << " bytes, round " << round << ", pixel " << x << "," << y;
+                    }
+                    for (int b = w * bytes; b < stride; ++b)
+                        ASSERT_EQ(image[static_cast<size_t>(y) * stride + b], 0xA5) << "padding of row " << y;
+                }
+            }
+}
+
+} // namespace
