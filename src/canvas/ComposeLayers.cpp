@@ -163,14 +163,3 @@ void ComposeLayers(const ImageBits& image, const std::vector<Layer>& layers, boo
             band.WriteRow(y, stream);
     }
 }
-
-HRGN RegionOutside(int width, int height, const std::vector<Layer>& layers, size_t first) {
-    HRGN open = ::CreateRectRgn(0, 0, width, height);
-    for (size_t i = first; i < layers.size(); ++i) {
-        const RECT& r = layers[i].rect;
-        HRGN covered = ::CreateRectRgn(r.left, r.top, r.right, r.bottom);
-        ::CombineRgn(open, open, covered, RGN_DIFF);
-        ::DeleteObject(covered);
-    }
-    return open;
-}

@@ -17,7 +17,3 @@ struct ImageBits {
 // overlap. Layers are clipped to the image; an empty or inverted rectangle covers nothing. With
 // `stream`, long runs of columns are written with streaming stores (for images larger than the caches).
 void ComposeLayers(const ImageBits& image, const std::vector<Layer>& layers, bool stream);
-
-// The image but for the layers from `first` on: where GDI may draw what comes before them in a chart's
-// order. The caller owns the region.
-HRGN RegionOutside(int width, int height, const std::vector<Layer>& layers, size_t first);

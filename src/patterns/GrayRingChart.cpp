@@ -1,6 +1,6 @@
 #include "Canvas.h"
 #include "ClipRegion.h"
-#include "ComposeLayers.h"
+#include "LayerClip.h"
 #include "GdiObject.h"
 #include "GdiSelect.h"
 #include "Line.h"
@@ -147,8 +147,7 @@ void CCanvas::DrawGrayRingChart() {
 
     // A font of height 0 would be the system's default size, far too big for so small a canvas.
     if (fh > 0) {
-        CRegion open(RegionOutside(w, h, layers, overText));
-        CClipRegion clipped(memDC, open);
+        CLayerClip clipped(memDC, layers, overText);
         LOGFONTA logFont = {};
         logFont.lfHeight = fh;
         logFont.lfWidth = fw;

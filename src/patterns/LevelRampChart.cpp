@@ -1,6 +1,5 @@
 #include "Canvas.h"
-#include "ClipRegion.h"
-#include "ComposeLayers.h"
+#include "LayerClip.h"
 #include "GdiObject.h"
 #include "GdiSelect.h"
 #include "Line.h"
@@ -77,8 +76,7 @@ void CCanvas::DrawLevelRampChart() {
     Compose(layers);
 
     for (size_t i = 0; i < patches.size(); ++i) {
-        CRegion open(RegionOutside(w, h, layers, firstPatch + i + 1));
-        CClipRegion clipped(memDC, open);
+        CLayerClip clipped(memDC, layers, firstPatch + i + 1);
         DrawLevelPatch(memDC, patches[i], CLR_INVALID, palette.entries[i]);
     }
     if (!grilleRows)
