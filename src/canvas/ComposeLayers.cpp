@@ -86,8 +86,6 @@ class CBand {
             const Layer& layer = layers[run.layer];
             const size_t count = static_cast<size_t>(run.right - run.left);
             BYTE* to = made.data() + Offset(run.left);
-            if (layer.kind == Layer::Leave)
-                continue;
             if (layer.kind == Layer::PerRow) {
                 ofRows.push_back(run);
             } else if (layer.kind == Layer::Solid) {

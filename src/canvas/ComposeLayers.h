@@ -12,8 +12,8 @@ struct ImageBits {
 };
 
 // Writes a stack of layers into an image, each pixel once and row after row, left to right: a pixel
-// takes what the last layer covering it holds, and one that no layer covers (or a hole is on top of)
-// keeps what it had. So a chart of rectangles costs about one fill of the image, however many of them
-// overlap. Layers are clipped to the image; an empty or inverted rectangle covers nothing. With
-// `stream`, long runs of columns are written with streaming stores (for images larger than the caches).
+// takes what the last layer covering it holds, and one that no layer covers keeps what it had. So a chart of
+// rectangles costs about one fill of the image, however many of them overlap. Layers are clipped to the
+// image; an empty or inverted rectangle covers nothing. With `stream`, long runs of columns are written with
+// streaming stores (for images larger than the caches).
 void ComposeLayers(const ImageBits& image, const std::vector<Layer>& layers, bool stream);

@@ -4,10 +4,10 @@
 #include <vector>
 
 // A rectangle of an image and what it holds there, for ComposeLayers: one pixel throughout, one pixel
-// per row, one pixel per column, or nothing (the pixels are left as they are, for GDI to draw later).
+// per row or one pixel per column.
 // Pixels are raw surface values: a palette index, or 0x00RRGGBB.
 struct Layer {
-    enum Kind { Solid, PerRow, PerColumn, Leave };
+    enum Kind { Solid, PerRow, PerColumn };
 
     RECT rect;
     Kind kind;
@@ -20,5 +20,4 @@ struct Layer {
     static Layer Columns(const RECT& rect, std::vector<UINT32> columnPixels) {
         return {rect, PerColumn, std::move(columnPixels)};
     }
-    static Layer Hole(const RECT& rect) { return {rect, Leave, {}}; }
 };
