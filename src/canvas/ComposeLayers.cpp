@@ -41,11 +41,8 @@ std::vector<Run> RunsOfRow(const std::vector<RECT>& rects, int y) {
     return runs;
 }
 
-// Pieces of rows at least this long are streamed where the image asks for it; shorter ones are quicker
-// written as they are.
-const size_t streamedBytes = 2048;
-// The string instructions write long pieces fastest, but each costs a start of some dozens of cycles:
-// shorter pieces are written by loops.
+// The string instruction writes long pieces fastest, but each costs a start of some dozens of cycles:
+// shorter pieces are written by a loop.
 const size_t stringBytes = 1024;
 
 void Fill(BYTE* to, UINT32 pixel, size_t count, int bytesPerPixel) {
@@ -58,15 +55,6 @@ void Fill(BYTE* to, UINT32 pixel, size_t count, int bytesPerPixel) {
         for (size_t i = 0; i < count; ++i)
             pixels[i] = pixel;
     }
-}
-
-void Copy(BYTE* to, const BYTE* from, size_t bytes, bool stream) {
-    if (stream && bytes >= streamedBytes)
-        StreamCopy(to, from, bytes);
-    else if (bytes >= stringBytes)
-        __movsb(to, from, bytes);
-    else
-        std::memcpy(to, from, bytes);
 }
 
 // The rows of one band, between two rows where a layer starts or ends. A band of one pixel throughout
@@ -118,8 +106,8 @@ class CBand {
                      image.bytesPerPixel);
         }
         for (const auto& copy : copies)
-            Copy(row + Offset(copy.first), made.data() + Offset(copy.first), Offset(copy.second - copy.first),
-                 stream);
+            CopyPiece(row + Offset(copy.first), made.data() + Offset(copy.first),
+                      Offset(copy.second - copy.first), stream);
     }
 
   private:

@@ -13,3 +13,7 @@ bool StreamsFor(std::size_t imageBytes);
 // Copies bytes with streaming stores where SSE2 is present, else as the string instruction does. The
 // areas must not overlap.
 void StreamCopy(void* to, const void* from, std::size_t bytes);
+// Copies a piece of a row of an image: with streaming stores where `stream` (the image is larger than
+// the caches: StreamsFor) and the piece is long enough to gain by them, else as the string instruction
+// copies a long piece and memcpy a short one. The areas must not overlap.
+void CopyPiece(void* to, const void* from, std::size_t bytes, bool stream);

@@ -2,7 +2,6 @@
 #include "ComposeLayers.h"
 #include "GdiObject.h"
 #include "StreamCopy.h"
-#include <intrin.h>
 #include <algorithm>
 #include <cstring>
 
@@ -20,16 +19,6 @@ std::vector<BYTE> DibHeader(int width, int height, int bitsPerPixel) {
     info.biCompression = BI_RGB;
     info.biClrUsed = bitsPerPixel == 8 ? 256 : 0;
     return header;
-}
-
-// Pieces of rows at least this long are copied with streaming stores where the surface is larger than
-// the caches; shorter ones (a grating block's squares) are quicker copied as they are.
-const size_t streamedBytes = 2048;
-
-// Copies a row within a surface that fits in the caches, as the string instruction does: on processors
-// with fast strings it writes whole cache lines without reading them first.
-void CopyBytes(BYTE* to, const BYTE* from, size_t length) {
-    __movsb(to, from, length);
 }
 
 } // namespace
@@ -155,7 +144,7 @@ UINT32 CSurface::PixelAt(int x, int y) {
     if (!Clip({x, y, x + 1, y + 1}, one))
         return 0;
     ::GdiFlush(); // what GDI has drawn must be in memory before it is read
-    return bitsPerPixel == 8 ? Row(y)[x] : reinterpret_cast<const UINT32*>(Row(y))[x];
+    return Stored(x, y);
 }
 
 std::vector<UINT32> CSurface::PixelsOfRow(int y) {
@@ -163,10 +152,10 @@ std::vector<UINT32> CSurface::PixelsOfRow(int y) {
     if (!Clip({0, y, width, y + 1}, row))
         return {};
     ::GdiFlush();
-    if (bitsPerPixel == 8)
-        return std::vector<UINT32>(Row(y), Row(y) + width);
-    const UINT32* pixels = reinterpret_cast<const UINT32*>(Row(y));
-    return std::vector<UINT32>(pixels, pixels + width);
+    std::vector<UINT32> pixels(width);
+    for (int x = 0; x < width; ++x)
+        pixels[x] = Stored(x, y);
+    return pixels;
 }
 
 std::vector<UINT32> CSurface::PixelsOfColumn(int x) {
@@ -176,7 +165,7 @@ std::vector<UINT32> CSurface::PixelsOfColumn(int x) {
     ::GdiFlush();
     std::vector<UINT32> pixels(height);
     for (int y = 0; y < height; ++y)
-        pixels[y] = bitsPerPixel == 8 ? Row(y)[x] : reinterpret_cast<const UINT32*>(Row(y))[x];
+        pixels[y] = Stored(x, y);
     return pixels;
 }
 
@@ -249,7 +238,7 @@ void CSurface::WriteRowCycle(int top, int bottom, const std::vector<std::vector<
     const size_t length = static_cast<size_t>(width) * (bitsPerPixel / 8);
     if (!StreamsFor(static_cast<size_t>(stride) * height)) {
         for (int y = r.top + period; y < r.bottom; ++y)
-            CopyBytes(Row(y), Row(y - period), length);
+            CopyPiece(Row(y), Row(y - period), length, false);
         return;
     }
     // From copies of the first cycle, which stay in the cache: the surface itself is only written.
@@ -268,15 +257,9 @@ void CSurface::CopyRowDown(const RECT& area, int sourceRow) {
     const int bytesPerPixel = bitsPerPixel / 8;
     const size_t length = static_cast<size_t>(r.right - r.left) * bytesPerPixel;
     const BYTE* source = Row(sourceRow) + r.left * bytesPerPixel;
-    const bool stream = length >= streamedBytes && StreamsFor(static_cast<size_t>(stride) * height);
+    const bool stream = StreamsFor(static_cast<size_t>(stride) * height);
     const std::vector<BYTE> kept(source, source + (stream ? length : 0)); // stays in the cache
-    for (int y = r.top; y < r.bottom; ++y) {
-        if (y == sourceRow)
-            continue;
-        BYTE* to = Row(y) + r.left * bytesPerPixel;
-        if (stream)
-            StreamCopy(to, kept.data(), length);
-        else
-            CopyBytes(to, source, length);
-    }
+    for (int y = r.top; y < r.bottom; ++y)
+        if (y != sourceRow)
+            CopyPiece(Row(y) + r.left * bytesPerPixel, stream ? kept.data() : source, length, stream);
 }

@@ -77,6 +77,10 @@ class CSurface {
 
   private:
     BYTE* Row(int y) { return static_cast<BYTE*>(bits) + static_cast<size_t>(y) * stride; }
+    // The pixel stored at (x, y), which must be on the surface; what GDI drew must be flushed first.
+    UINT32 Stored(int x, int y) {
+        return bitsPerPixel == 8 ? Row(y)[x] : reinterpret_cast<const UINT32*>(Row(y))[x];
+    }
     bool Clip(const RECT& area, RECT& clipped) const;
 
     std::vector<BYTE> indexHeader; // a DIB_PAL_COLORS header for painting: index i is palette entry i
