@@ -44,6 +44,8 @@ std::vector<Run> RunsOfRow(const std::vector<RECT>& rects, int y) {
 // The string instruction writes long pieces fastest, but each costs a start of some dozens of cycles:
 // shorter pieces are written by a loop.
 const size_t stringBytes = 1024;
+// How far one copy of rows reaches: the rows copied stay in the second-level cache.
+const size_t copyBytes = 64 * 1024;
 
 void Fill(BYTE* to, UINT32 pixel, size_t count, int bytesPerPixel) {
     if (bytesPerPixel == 1) {
@@ -61,11 +63,14 @@ void Fill(BYTE* to, UINT32 pixel, size_t count, int bytesPerPixel) {
 // is filled. Any other band's row is made in a buffer (a layer of rows rewritten there as its pixel
 // changes) and copied whole into each row: one long copy writes the image quicker than many short
 // pieces (measured: a row of a grid and small squares as pieces cost twice a fill, as one copy 1.15).
+// Where whole rows lie end to end, rows that repeat those a period above are copied from there,
+// several at a time (measured at 3840x2160: one row at a time 1.23 fills, four at a time 1.0).
 class CBand {
   public:
     CBand(const ImageBits& image, const std::vector<Layer>& layers,
-          const std::vector<std::vector<BYTE>>& columnBytes, const std::vector<Run>& runs, int top)
-        : image(image), layers(layers), top(top), made(Offset(image.width)) {
+          const std::vector<std::vector<BYTE>>& columnBytes, const std::vector<Run>& runs, int top,
+          int bottom)
+        : image(image), layers(layers), top(top), bottom(bottom), made(Offset(image.width)) {
         if (runs.size() == 1 && layers[runs[0].layer].kind == Layer::Solid) {
             filled = runs[0];
             return;
@@ -90,36 +95,92 @@ class CBand {
             else
                 copies.emplace_back(run.left, run.right);
         }
+        written.assign(ofRows.size(), 0);
+        wholeRows = copies.size() == 1 && copies[0] == std::make_pair(0, image.width) &&
+                    static_cast<size_t>(image.stride) == Offset(image.width);
     }
 
-    // Rows are written in order, from the band's top on.
+    void Write(bool stream) {
+        // Streamed rows are not in the cache to be copied from: each comes from the buffer.
+        const int period = wholeRows && !stream ? Period() : 0;
+        for (int y = top; y < bottom;) {
+            if (period == 0 || y - top < period || !Repeats(y, period)) {
+                WriteRow(y++, stream);
+                continue;
+            }
+            // Rows from seed on repeat with the period up to end: copy from as far above as the
+            // period allows and a copy should reach, as many rows as that.
+            const int seed = y - period;
+            int end = y + 1;
+            while (end < bottom && Repeats(end, period))
+                ++end;
+            const int reach = std::max(1, static_cast<int>(copyBytes / image.stride));
+            while (y < end) {
+                const int back = period * std::max(1, std::min(y - seed, reach) / period);
+                const int rows = std::min(back, end - y);
+                CopyPiece(Row(y), Row(y - back), static_cast<size_t>(rows) * image.stride, false);
+                y += rows;
+            }
+        }
+    }
+
+  private:
+    BYTE* Row(int y) const { return static_cast<BYTE*>(image.bits) + static_cast<size_t>(y) * image.stride; }
+
+    // Whether row y is row y - period again: every layer of rows in it holds the same pixel in both.
+    bool Repeats(int y, int period) const {
+        for (const Run& run : ofRows) {
+            const Layer& layer = layers[run.layer];
+            if (layer.pixels[y - layer.rect.top] != layer.pixels[y - period - layer.rect.top])
+                return false;
+        }
+        return true;
+    }
+
+    // The shortest period, up to a longest one, whose first repeat of the band's first rows holds; 0
+    // for none. A band without layers of rows repeats its first row.
+    int Period() const {
+        const int longest = 16;
+        for (int period = 1; period <= longest && top + 2 * period <= bottom; ++period) {
+            bool holds = true;
+            for (int y = top + period; y < top + 2 * period && holds; ++y)
+                holds = Repeats(y, period);
+            if (holds)
+                return period;
+        }
+        return 0;
+    }
+
     void WriteRow(int y, bool stream) {
-        BYTE* row = static_cast<BYTE*>(image.bits) + static_cast<size_t>(y) * image.stride;
+        BYTE* row = Row(y);
         if (filled.right > filled.left)
             Fill(row + Offset(filled.left), layers[filled.layer].pixels[0],
                  static_cast<size_t>(filled.right - filled.left), image.bytesPerPixel);
-        for (const Run& run : ofRows) {
+        for (size_t i = 0; i < ofRows.size(); ++i) {
+            const Run& run = ofRows[i];
             const Layer& layer = layers[run.layer];
             const UINT32 pixel = layer.pixels[y - layer.rect.top];
-            if (y == top || pixel != layer.pixels[y - 1 - layer.rect.top])
+            if (y == top || pixel != written[i])
                 Fill(made.data() + Offset(run.left), pixel, static_cast<size_t>(run.right - run.left),
                      image.bytesPerPixel);
+            written[i] = pixel;
         }
         for (const auto& copy : copies)
             CopyPiece(row + Offset(copy.first), made.data() + Offset(copy.first),
                       Offset(copy.second - copy.first), stream);
     }
 
-  private:
     size_t Offset(int x) const { return static_cast<size_t>(x) * image.bytesPerPixel; }
 
     const ImageBits& image;
     const std::vector<Layer>& layers;
-    int top;
+    int top, bottom;
+    bool wholeRows = false;                  // the band's rows are whole rows of the image, end to end
     Run filled = {0, 0, 0};                  // the band's one layer of one pixel, if so
     std::vector<BYTE> made;                  // a row of the band
     std::vector<std::pair<int, int>> copies; // column ranges copied from it
     std::vector<Run> ofRows;                 // runs of layers of rows
+    std::vector<UINT32> written;             // the pixel of each in the buffer now
 };
 
 } // namespace
@@ -144,8 +205,7 @@ void ComposeLayers(const ImageBits& image, const std::vector<Layer>& layers, boo
                 columnBytes[i].assign(layers[i].pixels.begin(), layers[i].pixels.end());
 
     for (size_t b = 0; b + 1 < rowEdges.size(); ++b) {
-        CBand band(image, layers, columnBytes, RunsOfRow(rects, rowEdges[b]), rowEdges[b]);
-        for (int y = rowEdges[b]; y < rowEdges[b + 1]; ++y)
-            band.WriteRow(y, stream);
+        CBand(image, layers, columnBytes, RunsOfRow(rects, rowEdges[b]), rowEdges[b], rowEdges[b + 1])
+            .Write(stream);
     }
 }

@@ -27,6 +27,8 @@ UINT32 Expected(const std::vector<Layer>& layers, int x, int y, UINT32 before) {
 
 // Random stacks on random images, palette-index and true-colour, streamed and not: rectangles reaching
 // off the image, empty and inverted ones, runs long enough to be filled and copies long enough to stream.
+// Rows padded and rows end to end under a layer over the whole image, with layers of rows that repeat
+// (and now and then break the repeat), so that rows are copied from rows above.
 TEST(ComposeLayers, EveryPixelTakesTheLastLayerOverIt) {
     std::mt19937 random(2026);
     const auto between = [&](int low, int high) {
@@ -34,28 +36,41 @@ TEST(ComposeLayers, EveryPixelTakesTheLastLayerOverIt) {
     };
     for (int bytes : {1, 4})
         for (bool stream : {false, true})
-            for (int round = 0; round < 30; ++round) {
-                const int w = between(1, 900), h = between(1, 30);
+            for (int round = 0; round < 60; ++round) {
+                const bool padded = round % 2 == 0;
+                const int w = padded ? between(1, 900) : 4 * between(1, 225),
+                          h = between(1, padded ? 30 : 90);
                 const UINT32 mask = bytes == 1 ? 0xFF : 0xFFFFFF;
                 std::vector<Layer> layers;
-                for (int n = between(1, 14); n > 0; --n) {
+                const auto values = [&](int count) {
+                    std::vector<UINT32> v(count > 0 ? count : 0);
+                    for (UINT32& pixel : v)
+                        pixel = random() & mask;
+                    return v;
+                };
+                const auto repeating = [&](int count) {
+                    std::vector<UINT32> v = values(count), first = values(between(1, 5));
+                    for (size_t i = 0; i < v.size(); ++i)
+                        if (between(0, 20) > 0)
+                            v[i] = first[i % first.size()];
+                    return v;
+                };
+                if (!padded)
+                    layers.push_back(between(0, 2) == 0 ? Layer::Fill({0, 0, w, h}, random() & mask)
+                                                        : Layer::Rows({0, 0, w, h}, repeating(h)));
+                for (int n = between(1, padded ? 14 : 4); n > 0; --n) {
                     const RECT r = {between(-20, w + 5), between(-5, h + 5), between(-20, w + 20),
                                     between(-5, h + 5)};
                     const int kind = between(0, 2);
-                    const auto values = [&](int count) {
-                        std::vector<UINT32> v(count > 0 ? count : 0);
-                        for (UINT32& pixel : v)
-                            pixel = random() & mask;
-                        return v;
-                    };
                     if (kind == 0)
                         layers.push_back(Layer::Fill(r, random() & mask));
                     else if (kind == 1)
-                        layers.push_back(Layer::Rows(r, values(r.bottom - r.top)));
+                        layers.push_back(
+                            Layer::Rows(r, padded ? values(r.bottom - r.top) : repeating(r.bottom - r.top)));
                     else
                         layers.push_back(Layer::Columns(r, values(r.right - r.left)));
                 }
-                const int stride = (w * bytes + 3) / 4 * 4 + 8; // rows padded: the padding stays as it was
+                const int stride = (w * bytes + 3) / 4 * 4 + (padded ? 8 : 0); // padding stays as it was
                 std::vector<BYTE> image(static_cast<size_t>(stride) * h, 0xA5);
                 ComposeLayers({image.data(), stride, w, h, bytes}, layers, stream);
                 const UINT32 before = bytes == 1 ? 0xA5 : 0xA5A5A5A5;
