@@ -19,13 +19,15 @@ void CDeepImage::WriteRowCycle(int top, int bottom, const std::vector<std::vecto
         return;
     const int period = static_cast<int>(rows.size());
     const size_t bytes = static_cast<size_t>(width) * sizeof(UINT32);
-    // Always from the caller's rows, which stay in the cache; with streaming stores where the image
-    // is larger than the caches.
+    // Where the image is larger than the caches, every row from the caller's rows (which stay in the
+    // cache) with streaming stores; elsewhere the first cycle, and the rest copied from the rows above.
     const bool stream = StreamsFor(pixels.size() * sizeof(UINT32));
-    for (int y = top; y < bottom; ++y) {
+    for (int y = top; y < bottom && (stream || y < top + period); ++y) {
         if (stream)
             StreamCopy(Row(y), rows[y % period].data(), bytes);
         else
             std::memcpy(Row(y), rows[y % period].data(), bytes);
     }
+    if (!stream)
+        CopyRowsDown(reinterpret_cast<unsigned char*>(pixels.data()), bytes, top + period, bottom, period);
 }

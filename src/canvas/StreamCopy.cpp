@@ -33,7 +33,8 @@ std::size_t SystemCache() {
     DWORD bytes = 0;
     if (info == nullptr || info(nullptr, &bytes) || ::GetLastError() != ERROR_INSUFFICIENT_BUFFER)
         return 0;
-    std::vector<SYSTEM_LOGICAL_PROCESSOR_INFORMATION> entries(bytes / sizeof(SYSTEM_LOGICAL_PROCESSOR_INFORMATION) + 1);
+    std::vector<SYSTEM_LOGICAL_PROCESSOR_INFORMATION> entries(
+        bytes / sizeof(SYSTEM_LOGICAL_PROCESSOR_INFORMATION) + 1);
     if (!info(entries.data(), &bytes))
         return 0;
     std::size_t found = 0;
@@ -60,14 +61,15 @@ std::size_t ProcessorCache() {
             const unsigned a = info[0], b = info[1], c = info[2];
             if ((a & 31) == 0)
                 break;
-            found = std::max<std::size_t>(found, static_cast<std::size_t>((b >> 22) + 1) * (((b >> 12) & 0x3FF) + 1) *
-                                                     ((b & 0xFFF) + 1) * (c + 1));
+            found = std::max<std::size_t>(found, static_cast<std::size_t>((b >> 22) + 1) *
+                                                     (((b >> 12) & 0x3FF) + 1) * ((b & 0xFFF) + 1) * (c + 1));
         }
     }
     if (found == 0 && extended >= 0x80000006u) {
         __cpuid(info, static_cast<int>(0x80000006u));
         const unsigned c = info[2], d = info[3];
-        found = std::max<std::size_t>(static_cast<std::size_t>(d >> 18) << 19, static_cast<std::size_t>(c >> 16) << 10);
+        found = std::max<std::size_t>(static_cast<std::size_t>(d >> 18) << 19,
+                                      static_cast<std::size_t>(c >> 16) << 10);
     }
     return found;
 }
@@ -103,7 +105,8 @@ __attribute__((target("sse2"))) void Stream(unsigned char* to, const unsigned ch
         _mm_stream_si128(reinterpret_cast<__m128i*>(to + 48), d);
     }
     for (; bytes >= 16; bytes -= 16, to += 16, from += 16)
-        _mm_stream_si128(reinterpret_cast<__m128i*>(to), _mm_loadu_si128(reinterpret_cast<const __m128i*>(from)));
+        _mm_stream_si128(reinterpret_cast<__m128i*>(to),
+                         _mm_loadu_si128(reinterpret_cast<const __m128i*>(from)));
     std::memcpy(to, from, bytes);
     // Streaming stores are weakly ordered: make them visible before GDI or anyone else reads.
     _mm_sfence();
@@ -133,4 +136,21 @@ void CopyPiece(void* to, const void* from, std::size_t bytes, bool stream) {
         __movsb(static_cast<unsigned char*>(to), static_cast<const unsigned char*>(from), bytes);
     else
         std::memcpy(to, from, bytes);
+}
+
+void CopyRowsDown(unsigned char* image, std::size_t rowBytes, int from, int end, int period) {
+    // One long copy writes quicker than many short ones (measured at 3840x2160: a row at a time 1.23
+    // fills, four at a time 1.0), from as far above as a multiple of the period allows and the rows
+    // copied stay in the second-level cache.
+    const std::size_t reachBytes = 64 * 1024;
+    const int reach = static_cast<int>(std::max<std::size_t>(1, reachBytes / rowBytes));
+    const int seed = from - period;
+    for (int y = from; y < end;) {
+        const int back = period * std::max(1, std::min(y - seed, reach) / period);
+        const int rows = std::min(back, end - y);
+        CopyPiece(image + static_cast<std::size_t>(y) * rowBytes,
+                  image + static_cast<std::size_t>(y - back) * rowBytes,
+                  static_cast<std::size_t>(rows) * rowBytes, false);
+        y += rows;
+    }
 }

@@ -17,3 +17,7 @@ void StreamCopy(void* to, const void* from, std::size_t bytes);
 // the caches: StreamsFor) and the piece is long enough to gain by them, else as the string instruction
 // copies a long piece and memcpy a short one. The areas must not overlap.
 void CopyPiece(void* to, const void* from, std::size_t bytes, bool stream);
+// Rows from..end - 1 of an image whose rows lie end to end, rowBytes apart, each the row `period` above
+// it, with the rows from `from - period` on already written: copies them from above, several rows at a
+// time, with ordinary stores (the rows copied from are in the cache).
+void CopyRowsDown(unsigned char* image, std::size_t rowBytes, int from, int end, int period);
