@@ -15,28 +15,32 @@ struct Run {
 // The runs of the rows from y on, up to the next row where a layer starts or ends: for each stretch
 // between layer edges, the last layer covering it; neighbouring stretches of one layer joined.
 std::vector<Run> RunsOfRow(const std::vector<RECT>& rects, int y) {
-    std::vector<size_t> active;
     std::vector<int> edges;
-    for (size_t i = 0; i < rects.size(); ++i)
-        if (rects[i].top <= y && y < rects[i].bottom) {
-            active.push_back(i);
-            edges.push_back(rects[i].left);
-            edges.push_back(rects[i].right);
+    for (const RECT& r : rects)
+        if (r.top <= y && y < r.bottom) {
+            edges.push_back(r.left);
+            edges.push_back(r.right);
         }
     std::sort(edges.begin(), edges.end());
     edges.erase(std::unique(edges.begin(), edges.end()), edges.end());
+    // Each layer in turn takes the stretches it covers, so the last one over a stretch keeps it.
+    const size_t none = rects.size();
+    std::vector<size_t> top(edges.size(), none);
+    for (size_t i = 0; i < rects.size(); ++i)
+        if (rects[i].top <= y && y < rects[i].bottom) {
+            const auto stretch = [&](int x) {
+                return std::lower_bound(edges.begin(), edges.end(), x) - edges.begin();
+            };
+            std::fill(top.begin() + stretch(rects[i].left), top.begin() + stretch(rects[i].right), i);
+        }
     std::vector<Run> runs;
     for (size_t e = 0; e + 1 < edges.size(); ++e) {
-        const int left = edges[e], right = edges[e + 1];
-        const auto top = std::find_if(active.rbegin(), active.rend(), [&](size_t i) {
-            return rects[i].left <= left && right <= rects[i].right;
-        });
-        if (top == active.rend())
+        if (top[e] == none)
             continue;
-        if (!runs.empty() && runs.back().layer == *top && runs.back().right == left)
-            runs.back().right = right;
+        if (!runs.empty() && runs.back().layer == top[e] && runs.back().right == edges[e])
+            runs.back().right = edges[e + 1];
         else
-            runs.push_back({left, right, *top});
+            runs.push_back({edges[e], edges[e + 1], top[e]});
     }
     return runs;
 }
