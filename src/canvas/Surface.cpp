@@ -148,24 +148,21 @@ UINT32 CSurface::PixelAt(int x, int y) {
 }
 
 std::vector<UINT32> CSurface::PixelsOfRow(int y) {
-    RECT row;
-    if (!Clip({0, y, width, y + 1}, row))
-        return {};
-    ::GdiFlush();
-    std::vector<UINT32> pixels(width);
-    for (int x = 0; x < width; ++x)
-        pixels[x] = Stored(x, y);
-    return pixels;
+    return PixelsAlong(0, y, 1, 0, width);
 }
 
 std::vector<UINT32> CSurface::PixelsOfColumn(int x) {
-    RECT column;
-    if (!Clip({x, 0, x + 1, height}, column))
+    return PixelsAlong(x, 0, 0, 1, height);
+}
+
+std::vector<UINT32> CSurface::PixelsAlong(int x, int y, int dx, int dy, int count) {
+    RECT start;
+    if (!Clip({x, y, x + 1, y + 1}, start))
         return {};
     ::GdiFlush();
-    std::vector<UINT32> pixels(height);
-    for (int y = 0; y < height; ++y)
-        pixels[y] = Stored(x, y);
+    std::vector<UINT32> pixels(count);
+    for (int i = 0; i < count; ++i)
+        pixels[i] = Stored(x + i * dx, y + i * dy);
     return pixels;
 }
 

@@ -81,6 +81,9 @@ class CSurface {
     UINT32 Stored(int x, int y) {
         return bitsPerPixel == 8 ? Row(y)[x] : reinterpret_cast<const UINT32*>(Row(y))[x];
     }
+    // `count` pixels from (x, y) on, a step (dx, dy) apart, all on the surface where (x, y) is; none
+    // where it is off.
+    std::vector<UINT32> PixelsAlong(int x, int y, int dx, int dy, int count);
     bool Clip(const RECT& area, RECT& clipped) const;
 
     std::vector<BYTE> indexHeader; // a DIB_PAL_COLORS header for painting: index i is palette entry i
