@@ -26,13 +26,12 @@ std::vector<Run> RunsOfRow(const std::vector<RECT>& rects, int y) {
     // Each layer in turn takes the stretches it covers, so the last one over a stretch keeps it.
     const size_t none = rects.size();
     std::vector<size_t> top(edges.size(), none);
+    const auto stretch = [&](int x) {
+        return std::lower_bound(edges.begin(), edges.end(), x) - edges.begin();
+    };
     for (size_t i = 0; i < rects.size(); ++i)
-        if (rects[i].top <= y && y < rects[i].bottom) {
-            const auto stretch = [&](int x) {
-                return std::lower_bound(edges.begin(), edges.end(), x) - edges.begin();
-            };
+        if (rects[i].top <= y && y < rects[i].bottom)
             std::fill(top.begin() + stretch(rects[i].left), top.begin() + stretch(rects[i].right), i);
-        }
     std::vector<Run> runs;
     for (size_t e = 0; e + 1 < edges.size(); ++e) {
         if (top[e] == none)
