@@ -79,8 +79,16 @@ expected() {
     fi
     local file="${TESSARYN_PICTURES:-$dir}/expected-${1//:/_}-$2-$depth.$type" # a patch's mode holds colons
     # Drawn under a name of its own, then renamed: scenarios that run at once may draw the same picture.
-    [ -s "$file" ] || { "$loader" "$render" "$1" "${2%x*}" "${2#*x}" "$depth" "Z:$file.$$" </dev/null \
-        >/dev/null 2>&1 && mv "$file.$$" "$file"; }
+    if [ ! -s "$file" ]; then
+        "$loader" "$render" "$1" "${2%x*}" "${2#*x}" "$depth" "Z:$file.$$" </dev/null >"$file.$$.log" 2>&1
+        local status=$?
+        if [ $status != 0 ] || ! mv "$file.$$" "$file"; then
+            echo "the render tool did not draw $1 at $2 ($depth bits; exit $status): $(tail -n 5 "$file.$$.log")" >&2
+            rm -f "$file.$$" "$file.$$.log"
+            return 1
+        fi
+        rm -f "$file.$$.log"
+    fi
     echo "$file"
 }
 
@@ -119,8 +127,11 @@ heads_show() { heads_match expected "$1"; }
 # heads_match PICTURE ARGS...: every head shows exactly the picture that `PICTURE ARGS... SIZE` names
 # for its size, within a few seconds.
 heads_match() {
-    local g wanted=()
-    for g in "${geometry[@]}"; do wanted+=("$g" "$("$@" "${g%%+*}")"); done # drawn before the clock runs
+    local g picture wanted=()
+    for g in "${geometry[@]}"; do # drawn before the clock runs
+        picture=$("$@" "${g%%+*}") || return 1
+        wanted+=("$g" "$picture")
+    done
     for _ in $(seq 20); do
         # While the monitors change, a screenshot can fail (BadMatch): the next try takes another.
         shoot 2>/dev/null && shows "${wanted[@]}" 2>"$dir/differs" && return 0
