@@ -1,6 +1,5 @@
 #include "ComposeLayers.h"
 #include "StreamCopy.h"
-#include <intrin.h>
 #include <algorithm>
 #include <cstring>
 
@@ -44,28 +43,12 @@ std::vector<Run> RunsOfRow(const std::vector<RECT>& rects, int y) {
     return runs;
 }
 
-// The string instruction writes long pieces fastest, but each costs a start of some dozens of cycles:
-// shorter pieces are written by a loop.
-const size_t stringBytes = 1024;
-
-void Fill(BYTE* to, UINT32 pixel, size_t count, int bytesPerPixel) {
-    if (bytesPerPixel == 1) {
-        std::memset(to, static_cast<BYTE>(pixel), count);
-    } else if (count * 4 >= stringBytes) {
-        __stosd(reinterpret_cast<unsigned long*>(to), pixel, count);
-    } else {
-        UINT32* pixels = reinterpret_cast<UINT32*>(to);
-        for (size_t i = 0; i < count; ++i)
-            pixels[i] = pixel;
-    }
-}
-
 // The rows of one band, between two rows where a layer starts or ends. A band of one pixel throughout
 // is filled. Any other band's row is made in a buffer (a layer of rows rewritten there as its pixel
 // changes) and copied whole into each row: one long copy writes the image quicker than many short
 // pieces (measured: a row of a grid and small squares as pieces cost twice a fill, as one copy 1.15).
-// Where whole rows lie end to end, rows that repeat those a period above are copied from there,
-// several at a time (CopyRowsDown).
+// Where the band writes whole rows, rows that repeat those a period above are copied from there
+// (CopyRowsDown: several at a time where rows lie end to end).
 class CBand {
   public:
     CBand(const ImageBits& image, const std::vector<Layer>& layers,
@@ -83,7 +66,7 @@ class CBand {
             if (layer.kind == Layer::PerRow) {
                 ofRows.push_back(run);
             } else if (layer.kind == Layer::Solid) {
-                Fill(to, layer.pixels[0], count, image.bytesPerPixel);
+                FillPiece(to, layer.pixels[0], count, image.bytesPerPixel);
             } else {
                 const size_t from = static_cast<size_t>(run.left - layer.rect.left);
                 const void* source = image.bytesPerPixel == 1
@@ -97,8 +80,7 @@ class CBand {
                 copies.emplace_back(run.left, run.right);
         }
         written.assign(ofRows.size(), 0);
-        wholeRows = copies.size() == 1 && copies[0] == std::make_pair(0, image.width) &&
-                    static_cast<size_t>(image.stride) == Offset(image.width);
+        wholeRows = copies.size() == 1 && copies[0] == std::make_pair(0, image.width);
     }
 
     void Write(bool stream) {
@@ -112,7 +94,7 @@ class CBand {
             int end = y + 1;
             while (end < bottom && Repeats(end, period))
                 ++end;
-            CopyRowsDown(static_cast<BYTE*>(image.bits), image.stride, y, end, period);
+            CopyRowsDown(static_cast<BYTE*>(image.bits), image.stride, Offset(image.width), y, end, period);
             y = end;
         }
     }
@@ -147,15 +129,15 @@ class CBand {
     void WriteRow(int y, bool stream) {
         BYTE* row = Row(y);
         if (filled.right > filled.left)
-            Fill(row + Offset(filled.left), layers[filled.layer].pixels[0],
-                 static_cast<size_t>(filled.right - filled.left), image.bytesPerPixel);
+            FillPiece(row + Offset(filled.left), layers[filled.layer].pixels[0],
+                      static_cast<size_t>(filled.right - filled.left), image.bytesPerPixel);
         for (size_t i = 0; i < ofRows.size(); ++i) {
             const Run& run = ofRows[i];
             const Layer& layer = layers[run.layer];
             const UINT32 pixel = layer.pixels[y - layer.rect.top];
             if (y == top || pixel != written[i])
-                Fill(made.data() + Offset(run.left), pixel, static_cast<size_t>(run.right - run.left),
-                     image.bytesPerPixel);
+                FillPiece(made.data() + Offset(run.left), pixel, static_cast<size_t>(run.right - run.left),
+                          image.bytesPerPixel);
             written[i] = pixel;
         }
         for (const auto& copy : copies)
@@ -168,7 +150,7 @@ class CBand {
     const ImageBits& image;
     const std::vector<Layer>& layers;
     int top, bottom;
-    bool wholeRows = false;                  // the band's rows are whole rows of the image, end to end
+    bool wholeRows = false;                  // the band writes whole rows of the image
     Run filled = {0, 0, 0};                  // the band's one layer of one pixel, if so
     std::vector<BYTE> made;                  // a row of the band
     std::vector<std::pair<int, int>> copies; // column ranges copied from it

@@ -29,5 +29,6 @@ void CDeepImage::WriteRowCycle(int top, int bottom, const std::vector<std::vecto
             std::memcpy(Row(y), rows[y % period].data(), bytes);
     }
     if (!stream)
-        CopyRowsDown(reinterpret_cast<unsigned char*>(pixels.data()), bytes, top + period, bottom, period);
+        CopyRowsDown(reinterpret_cast<unsigned char*>(pixels.data()), bytes, bytes, top + period, bottom,
+                     period);
 }

@@ -234,11 +234,7 @@ void CSurface::WriteRowCycle(int top, int bottom, const std::vector<std::vector<
         WriteRow(y, 0, rows[y % period]);
     const size_t length = static_cast<size_t>(width) * (bitsPerPixel / 8);
     if (!StreamsFor(static_cast<size_t>(stride) * height)) {
-        if (static_cast<size_t>(stride) == length)
-            CopyRowsDown(static_cast<BYTE*>(bits), length, r.top + period, r.bottom, period);
-        else
-            for (int y = r.top + period; y < r.bottom; ++y)
-                CopyPiece(Row(y), Row(y - period), length, false);
+        CopyRowsDown(static_cast<BYTE*>(bits), stride, length, r.top + period, r.bottom, period);
         return;
     }
     // From copies of the first cycle, which stay in the cache: the surface itself is only written.
@@ -258,8 +254,8 @@ void CSurface::CopyRowDown(const RECT& area, int sourceRow) {
     const size_t length = static_cast<size_t>(r.right - r.left) * bytesPerPixel;
     const BYTE* source = Row(sourceRow) + r.left * bytesPerPixel;
     const bool stream = StreamsFor(static_cast<size_t>(stride) * height);
-    if (!stream && sourceRow == r.top && static_cast<size_t>(stride) == length) {
-        CopyRowsDown(static_cast<BYTE*>(bits), length, r.top + 1, r.bottom, 1);
+    if (!stream && sourceRow == r.top) {
+        CopyRowsDown(Row(0) + r.left * bytesPerPixel, stride, length, r.top + 1, r.bottom, 1);
         return;
     }
     const std::vector<BYTE> kept(source, source + (stream ? length : 0)); // stays in the cache

@@ -27,8 +27,8 @@ UINT32 Expected(const std::vector<Layer>& layers, int x, int y, UINT32 before) {
 
 // Random stacks on random images, palette-index and true-colour, streamed and not: rectangles reaching
 // off the image, empty and inverted ones, runs long enough to be filled and copies long enough to stream.
-// Rows padded and rows end to end under a layer over the whole image, with layers of rows that repeat
-// (and now and then break the repeat), so that rows are copied from rows above.
+// Rows padded and rows end to end; and, either way, stacks under a layer over the whole image with
+// layers of rows that repeat (and now and then break the repeat), so that rows are copied from above.
 TEST(ComposeLayers, EveryPixelTakesTheLastLayerOverIt) {
     std::mt19937 random(2026);
     const auto between = [&](int low, int high) {
@@ -37,9 +37,9 @@ TEST(ComposeLayers, EveryPixelTakesTheLastLayerOverIt) {
     for (int bytes : {1, 4})
         for (bool stream : {false, true})
             for (int round = 0; round < 60; ++round) {
-                const bool padded = round % 2 == 0;
+                const bool padded = round % 2 == 0, stacked = round % 4 >= 2;
                 const int w = padded ? between(1, 900) : 4 * between(1, 225),
-                          h = between(1, padded ? 30 : 90);
+                          h = between(1, stacked ? 90 : 30);
                 const UINT32 mask = bytes == 1 ? 0xFF : 0xFFFFFF;
                 std::vector<Layer> layers;
                 const auto values = [&](int count) {
@@ -55,10 +55,10 @@ TEST(ComposeLayers, EveryPixelTakesTheLastLayerOverIt) {
                             v[i] = first[i % first.size()];
                     return v;
                 };
-                if (!padded)
+                if (stacked)
                     layers.push_back(between(0, 2) == 0 ? Layer::Fill({0, 0, w, h}, random() & mask)
                                                         : Layer::Rows({0, 0, w, h}, repeating(h)));
-                for (int n = between(1, padded ? 14 : 4); n > 0; --n) {
+                for (int n = between(1, stacked ? 4 : 14); n > 0; --n) {
                     const RECT r = {between(-20, w + 5), between(-5, h + 5), between(-20, w + 20),
                                     between(-5, h + 5)};
                     const int kind = between(0, 2);
@@ -66,7 +66,7 @@ TEST(ComposeLayers, EveryPixelTakesTheLastLayerOverIt) {
                         layers.push_back(Layer::Fill(r, random() & mask));
                     else if (kind == 1)
                         layers.push_back(
-                            Layer::Rows(r, padded ? values(r.bottom - r.top) : repeating(r.bottom - r.top)));
+                            Layer::Rows(r, stacked ? repeating(r.bottom - r.top) : values(r.bottom - r.top)));
                     else
                         layers.push_back(Layer::Columns(r, values(r.right - r.left)));
                 }
