@@ -79,16 +79,19 @@ expected() {
     fi
     local file="${TESSARYN_PICTURES:-$dir}/expected-${1//:/_}-$2-$depth.$type" # a patch's mode holds colons
     # Drawn under a name of its own, then renamed: scenarios that run at once may draw the same picture.
-    if [ ! -s "$file" ]; then
+    # A loaded CI machine once saw the render tool fail to draw a picture it drew a moment later (the
+    # cause was not recorded): a second try, with the first one's reason said.
+    local try status
+    for try in 1 2; do
+        [ -s "$file" ] && break
         "$loader" "$render" "$1" "${2%x*}" "${2#*x}" "$depth" "Z:$file.$$" </dev/null >"$file.$$.log" 2>&1
-        local status=$?
-        if [ $status != 0 ] || ! mv "$file.$$" "$file"; then
-            echo "the render tool did not draw $1 at $2 ($depth bits; exit $status): $(tail -n 5 "$file.$$.log")" >&2
-            rm -f "$file.$$" "$file.$$.log"
-            return 1
-        fi
-        rm -f "$file.$$.log"
-    fi
+        status=$?
+        [ $status = 0 ] && mv "$file.$$" "$file" && break
+        echo "the render tool did not draw $1 at $2 ($depth bits; try $try, exit $status): $(tail -n 5 "$file.$$.log")" >&2
+        rm -f "$file.$$"
+    done
+    rm -f "$file.$$.log"
+    [ -s "$file" ] || return 1
     echo "$file"
 }
 
