@@ -90,11 +90,15 @@ void CCanvas::DrawGrayRingChart() {
             CRegion region(::CreateRectRgnIndirect(&strip));
             CClipRegion clipped(memDC, region);
             const int centre = vertical ? cx : cy, extent = vertical ? w : h;
+            // Only the strip is kept, so each line runs just past it (a line of the whole height costs
+            // GDI a row of work for every row); an end near the strip stays where it is, cap and all.
+            const int across = vertical ? cy : cx, length = vertical ? h : w, reach = 4;
+            const int from = std::max(0, across - reach), to = std::min(length, across + reach);
             const auto line = [&](int at) {
                 if (vertical)
-                    Line(memDC, at, 0, at, h);
+                    Line(memDC, at, from, at, to);
                 else
-                    Line(memDC, 0, at, w, at);
+                    Line(memDC, from, at, to, at);
             };
             // With a step of 0 (a shorter side below 10) only the centre lines are drawn.
             for (int k = 0, at = centre - 1; at > 0; ++k, at = centre - 1 - k * s) {
