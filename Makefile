@@ -5,7 +5,7 @@ TEST_ARCH = $(shell tools/test-arch)
 # The release zip, named with the project's version (read once the i686 build is configured).
 PACKAGE = build/i686/tessaryn-$(shell sed -n 's/^\#define TESSARYN_VERSION_STRING "\(.*\)"$$/\1/p' build/i686/generated/version.h)-x86.zip
 
-.PHONY: all deps build build-i686 build-x86_64 test run patterns bench package clean
+.PHONY: all deps build build-i686 build-x86_64 test run patterns bench hostile package clean
 
 all: build
 
@@ -58,6 +58,17 @@ bench: build
 	@tools/bench-run --arch $(TEST_ARCH) -- tools/wine-run $$(tools/wine-loader $(TEST_ARCH)) build/$(TEST_ARCH)/switch_bench.exe
 	@tools/bench-run --arch $(TEST_ARCH) --heads "3840x2160 3840x2160:right 3840x2160:right" -- \
 		tools/wine-run $$(tools/wine-loader $(TEST_ARCH)) build/$(TEST_ARCH)/switch_bench.exe
+
+# The readers of outside bytes (EDIDs, calibration software's messages) fed COUNT hostile cases each from
+# SEED, e.g. `make hostile COUNT=1000000 SEED=7`; `make test` tries 100000 from seed 1.
+COUNT ?= 1000000
+SEED ?= 1
+hostile: build
+	@for suite in screens_tests remote_tests; do \
+		TESSARYN_HOSTILE_COUNT=$(COUNT) TESSARYN_HOSTILE_SEED=$(SEED) tools/bench-run --arch $(TEST_ARCH) -- \
+			tools/wine-run $$(tools/wine-loader $(TEST_ARCH)) build/$(TEST_ARCH)/tests/$$suite.exe \
+			--gtest_filter='*Hostile*' || exit 1; \
+	done
 
 # The release zip of the 32-bit program and its checksum: build/i686/tessaryn-VERSION-x86.zip(.sha256).
 package: build-i686

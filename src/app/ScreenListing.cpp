@@ -19,8 +19,9 @@ std::string Known(int value) {
 } // namespace
 
 std::string ScreenListing(const ScreenLayout& layout) {
-    std::string text = "screen\tprimary\tleft\ttop\twidth\theight\tbits_per_pixel\trefresh_hz\tbits_per_colour\tmaker"
-                       "\tproduct\tserial\tname\tnative_mode\tsize_mm\r\n";
+    std::string text =
+        "screen\tprimary\tleft\ttop\twidth\theight\tbits_per_pixel\trefresh_hz\tbits_per_colour\tmaker"
+        "\tproduct\tserial\tname\tnative_mode\tsize_mm\r\n";
     for (size_t i = 0; i < layout.size(); ++i) {
         const RECT& r = layout[i].rect;
         const ScreenDetails& d = layout[i].details;
@@ -45,7 +46,7 @@ std::string ScreenListing(const ScreenLayout& layout) {
             e.known ? std::to_string(e.nativeWidth) + "x" + std::to_string(e.nativeHeight) + "@" +
                           Hundredths(e.refreshHundredths)
                     : "",
-            e.known && e.widthMm > 0 ? std::to_string(e.widthMm) + "x" + std::to_string(e.heightMm) : ""};
+            e.HasSize() ? std::to_string(e.widthMm) + "x" + std::to_string(e.heightMm) : ""};
         for (size_t f = 0; f < fields.size(); ++f)
             text += (f == 0 ? "" : "\t") + fields[f];
         text += "\r\n";

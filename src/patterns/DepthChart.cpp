@@ -21,14 +21,6 @@ std::vector<int> BandCodes(int band, int width) {
 
 } // namespace
 
-int DepthChartCode(int x, int y, int width, int height) {
-    int band = 7;
-    while (band > 0 && y < BandTop(band, height))
-        --band;
-    const int code = 256 * (band / 2) + x * 256 / width;
-    return band % 2 == 0 ? code : TenBitCode(EightBitLevel(code));
-}
-
 void DrawDepthChart(CDeepImage& image) {
     for (int band = 0; band < 8; ++band) {
         const std::vector<int> codes = BandCodes(band, image.width);

@@ -1,4 +1,5 @@
 #include "HelpText.h"
+#include "KeyMap.h"
 #include "Texts.h"
 #include <cstdio>
 
@@ -26,11 +27,12 @@ std::vector<std::wstring> MonitorLines(const EdidFacts& e) {
                        : FormatText(IDS_MONITOR_NAME, {Ascii(e.name), Ascii(e.maker), product})};
     if (!e.serial.empty())
         lines.push_back(FormatText(IDS_MONITOR_SERIAL, {Ascii(e.serial)}));
-    lines.push_back(FormatText(IDS_MONITOR_NATIVE,
-                               {Number(e.nativeWidth), Number(e.nativeHeight), Hundredths(e.refreshHundredths)}));
-    if (e.widthMm > 0 && e.heightMm > 0)
-        lines.push_back(FormatText(IDS_MONITOR_NATIVE_SIZE, {Number(e.widthMm), Number(e.heightMm),
-                                                             Number((e.nativeWidth * 254 + e.widthMm * 5) / (e.widthMm * 10))}));
+    lines.push_back(FormatText(IDS_MONITOR_NATIVE, {Number(e.nativeWidth), Number(e.nativeHeight),
+                                                    Hundredths(e.refreshHundredths)}));
+    if (e.HasSize())
+        lines.push_back(FormatText(IDS_MONITOR_NATIVE_SIZE,
+                                   {Number(e.widthMm), Number(e.heightMm),
+                                    Number((e.nativeWidth * 254 + e.widthMm * 5) / (e.widthMm * 10))}));
     return lines;
 }
 
@@ -47,22 +49,35 @@ std::vector<std::wstring> IdentityLines(const ScreenDescription& screen, const R
     const std::wstring bits = details.bitsPerPixel > 0
                                   ? FormatText(IDS_BITS_PER_PIXEL, {Number(details.bitsPerPixel)})
                                   : LoadText(IDS_DEPTH_UNKNOWN);
-    const std::wstring rate = details.refreshRate > 0 ? FormatText(IDS_REFRESH_RATE, {Number(details.refreshRate)})
-                                                      : LoadText(IDS_REFRESH_UNKNOWN);
-    std::vector<std::wstring> lines = {FormatText(details.primary ? IDS_SCREEN_OF_PRIMARY : IDS_SCREEN_OF,
-                       {Number(screen.number), Number(screen.count)}),
-            FormatText(IDS_SCREEN_PLACE, {Number(rect.right - rect.left), Number(rect.bottom - rect.top),
-                                          Number(rect.left), Number(rect.top)}),
-            FormatText(IDS_DEPTH_AND_RATE, {bits, rate}),
-            details.bitsPerColor > 0 ? FormatText(IDS_BITS_PER_COLOR, {Number(details.bitsPerColor)})
-                                     : LoadText(IDS_BITS_PER_COLOR_UNKNOWN)};
+    const std::wstring rate = details.refreshRate > 0
+                                  ? FormatText(IDS_REFRESH_RATE, {Number(details.refreshRate)})
+                                  : LoadText(IDS_REFRESH_UNKNOWN);
+    std::vector<std::wstring> lines = {
+        FormatText(details.primary ? IDS_SCREEN_OF_PRIMARY : IDS_SCREEN_OF,
+                   {Number(screen.number), Number(screen.count)}),
+        FormatText(IDS_SCREEN_PLACE, {Number(rect.right - rect.left), Number(rect.bottom - rect.top),
+                                      Number(rect.left), Number(rect.top)}),
+        FormatText(IDS_DEPTH_AND_RATE, {bits, rate}),
+        details.bitsPerColor > 0 ? FormatText(IDS_BITS_PER_COLOR, {Number(details.bitsPerColor)})
+                                 : LoadText(IDS_BITS_PER_COLOR_UNKNOWN)};
     for (const std::wstring& line : MonitorLines(details.edid))
         lines.push_back(line);
-    const std::wstring warning = NativeModeWarning(details.edid, rect.right - rect.left, rect.bottom - rect.top);
+    const std::wstring warning =
+        NativeModeWarning(details.edid, rect.right - rect.left, rect.bottom - rect.top);
     for (size_t start = 0; start < warning.size();) {
         const size_t end = warning.find(L'\n', start);
         lines.push_back(warning.substr(start, end - start));
         start = end == std::wstring::npos ? warning.size() : end + 1;
+    }
+    return lines;
+}
+
+std::vector<std::wstring> HelpLines(const ScreenDescription& screen, const RECT& rect, bool withKeys) {
+    std::vector<std::wstring> lines = IdentityLines(screen, rect);
+    if (withKeys) {
+        lines.push_back(std::wstring());
+        const std::vector<std::wstring> keys = KeyLines();
+        lines.insert(lines.end(), keys.begin(), keys.end());
     }
     return lines;
 }

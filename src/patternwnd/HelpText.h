@@ -13,3 +13,6 @@ std::vector<std::wstring> IdentityLines(const ScreenDescription& screen, const R
 // The warning of a monitor not at its native mode on a screen of this size; empty where it is (or
 // nothing is known of it). It may hold a line break.
 std::wstring NativeModeWarning(const EdidFacts& edid, int width, int height);
+// Everything the help box says on a screen: which screen it is, and on the first screen (which has the
+// keyboard) every key, after an empty line.
+std::vector<std::wstring> HelpLines(const ScreenDescription& screen, const RECT& rect, bool withKeys);

@@ -2,7 +2,7 @@
 #include "DrawPatternMode.h"
 #include "HelpOverlay.h"
 #include "HelpText.h"
-#include "KeyMap.h"
+#include "PaintOverDeep.h"
 #include "PatternTable.h"
 #include "ScreenText.h"
 #include "Texts.h"
@@ -182,55 +182,22 @@ bool CPatternWindow::DrawTenBits(int w, int h) {
     return true;
 }
 
-// GDI paints the label and the help into an 8-bit picture of the pattern; every pixel it changed goes
-// into the 10-bit image as its 8-bit colour widened, every other keeps its 10-bit code.
+// The label and the help go over the 10-bit pattern as 8 bits carry them; the rest keeps its codes.
 void CPatternWindow::PresentTenBits() {
     const std::wstring label = ShownLabel(), warning = ShownWarning();
     if (label.empty() && warning.empty() && !content.overlay) {
         deep->Present(deepPattern);
         return;
     }
-    const int w = deepPattern.width, h = deepPattern.height;
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = w;
-    info.bmiHeader.biHeight = -h;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    HDC dc = ::CreateCompatibleDC(nullptr);
-    void* bits = nullptr;
-    HBITMAP bitmap = ::CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (bitmap == nullptr) {
-        ::DeleteDC(dc);
-        deep->Present(deepPattern);
-        return;
-    }
-    HGDIOBJ previous = ::SelectObject(dc, bitmap);
-    UINT32* gdi = static_cast<UINT32*>(bits);
-    const size_t count = deepPattern.pixels.size();
-    std::vector<UINT32> eight(count);
-    for (size_t i = 0; i < count; ++i) {
-        const UINT32 p = deepPattern.pixels[i];
-        eight[i] = (static_cast<UINT32>(EightBitLevel(p & 0x3FF)) << 16) |
-                   (static_cast<UINT32>(EightBitLevel((p >> 10) & 0x3FF)) << 8) | EightBitLevel((p >> 20) & 0x3FF);
-    }
-    std::copy(eight.begin(), eight.end(), gdi);
-    if (!label.empty())
-        PaintLabel(dc);
-    if (!warning.empty())
-        PaintWarning(dc);
-    if (content.overlay)
-        PaintOverlay(dc);
-    ::GdiFlush();
     deepShown = deepPattern;
-    for (size_t i = 0; i < count; ++i)
-        if ((gdi[i] & 0xFFFFFF) != eight[i])
-            deepShown.pixels[i] =
-                DeepPixel(TenBitCode((gdi[i] >> 16) & 0xFF), TenBitCode((gdi[i] >> 8) & 0xFF), TenBitCode(gdi[i] & 0xFF));
-    ::SelectObject(dc, previous);
-    ::DeleteObject(bitmap);
-    ::DeleteDC(dc);
+    PaintOverDeep(deepShown, {0, 0, deepShown.width, deepShown.height}, [&](HDC dc) {
+        if (!label.empty())
+            PaintLabel(dc);
+        if (!warning.empty())
+            PaintWarning(dc);
+        if (content.overlay)
+            PaintOverlay(dc);
+    });
     deep->Present(deepShown);
 }
 
@@ -351,13 +318,8 @@ void CPatternWindow::PaintWarning(HDC dc) {
 }
 
 void CPatternWindow::PaintOverlay(HDC dc) {
-    std::vector<std::wstring> lines = IdentityLines(screen, screenRect);
-    if (screenIndex == 0) {
-        lines.push_back(std::wstring());
-        const std::vector<std::wstring> keys = KeyLines();
-        lines.insert(lines.end(), keys.begin(), keys.end());
-    }
-    PaintHelpOverlay(dc, screenRect.right - screenRect.left, screenRect.bottom - screenRect.top, lines);
+    PaintHelpOverlay(dc, screenRect.right - screenRect.left, screenRect.bottom - screenRect.top,
+                     HelpLines(screen, screenRect, screenIndex == 0));
 }
 
 LRESULT CPatternWindow::OnSetCursor(WPARAM wParam, LPARAM lParam) {

@@ -3,6 +3,7 @@
 #include "WholeNumber.h"
 #include <boost/property_tree/ptree.hpp>
 #include <boost/property_tree/xml_parser.hpp>
+#include <algorithm>
 #include <cmath>
 #include <locale>
 #include <sstream>
@@ -10,6 +11,8 @@
 namespace {
 
 using Tree = boost::property_tree::ptree;
+
+const long maxElements = 256; // '<' in a message: tags, declarations, comments
 
 // An attribute as a whole number up to `highest`; false when it is missing or is not one.
 bool WholeNumber(const Tree& attributes, const char* name, int highest, int& value) {
@@ -33,7 +36,8 @@ bool Fraction(const Tree& attributes, const char* name, double& value) {
 }
 
 // A colour at 8 bits and as 10-bit codes; `tenBits` is set where it has more than 8.
-std::wstring ReadColor(const Tree* element, const char* what, COLORREF& color, UINT32& color10, bool& tenBits) {
+std::wstring ReadColor(const Tree* element, const char* what, COLORREF& color, UINT32& color10,
+                       bool& tenBits) {
     const auto attributes = element ? element->get_child_optional("<xmlattr>") : boost::none;
     if (!attributes)
         return FormatText(IDS_NO_ELEMENT, {Widen(what)});
@@ -46,7 +50,8 @@ std::wstring ReadColor(const Tree* element, const char* what, COLORREF& color, U
         if (!WholeNumber(*attributes, names[i], (1 << bits) - 1, rgb[i]))
             return FormatText(IDS_VALUE_OUT_OF_RANGE, {Widen(what), Widen(names[i])});
     color = RGB(CodeToLevel(rgb[0], bits), CodeToLevel(rgb[1], bits), CodeToLevel(rgb[2], bits));
-    color10 = DeepPixel(CodeToTenBits(rgb[0], bits), CodeToTenBits(rgb[1], bits), CodeToTenBits(rgb[2], bits));
+    color10 =
+        DeepPixel(CodeToTenBits(rgb[0], bits), CodeToTenBits(rgb[1], bits), CodeToTenBits(rgb[2], bits));
     tenBits = tenBits || bits > 8;
     return std::wstring();
 }
@@ -81,6 +86,10 @@ int CodeToTenBits(long code, int bits) {
 }
 
 std::wstring ReadResolveMessage(const std::string& xml, RemotePatch& patch) {
+    // A calibration message has a dozen elements. The reader goes down nested elements by recursion:
+    // thousands of them, which fit in the longest message there is, would overflow the stack.
+    if (std::count(xml.begin(), xml.end(), '<') > maxElements)
+        return LoadText(IDS_NOT_CALIBRATION);
     try {
         Tree tree;
         std::istringstream in(xml);

@@ -6,7 +6,8 @@
 //   <calibration><color red= green= blue= bits=/><background .../><geometry x= y= cx= cy=/></calibration>
 //   <calibration><shapes><rectangle><color .../><geometry .../></rectangle>...</shapes></calibration>
 // (in the second, two rectangles are the background and the patch; one is a patch on black). The result
-// is empty and the patch filled in, or it says why the message is ignored, for the operator.
+// is empty and the patch filled in, or it says why the message is ignored, for the operator. A message
+// of more than a few hundred tags is not one.
 std::wstring ReadResolveMessage(const std::string& xml, RemotePatch& patch);
 
 // A colour code of `bits` bits (1 to 16) as the 8-bit level shown: floor(code * 255 / (2^bits - 1) + 0.5).

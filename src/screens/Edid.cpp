@@ -34,8 +34,8 @@ EdidFacts ReadEdid(const std::vector<unsigned char>& b) {
         facts.maker += letter >= 1 && letter <= 26 ? static_cast<char>('A' + letter - 1) : '?';
     }
     facts.product = static_cast<unsigned>(b[10] | (b[11] << 8));
-    const unsigned long serial =
-        static_cast<unsigned long>(b[12]) | (b[13] << 8) | (b[14] << 16) | (static_cast<unsigned long>(b[15]) << 24);
+    const unsigned long serial = static_cast<unsigned long>(b[12]) | (b[13] << 8) | (b[14] << 16) |
+                                 (static_cast<unsigned long>(b[15]) << 24);
     bool timing = false;
     for (int d = 54; d <= 108; d += 18) {
         const unsigned char* p = &b[d];
@@ -50,8 +50,10 @@ EdidFacts ReadEdid(const std::vector<unsigned char>& b) {
             facts.nativeWidth = hActive;
             facts.nativeHeight = interlaced ? 2 * vActive : vActive;
             const long long total = static_cast<long long>(hActive + hBlank) * (vActive + vBlank);
-            // The rate in hundredths of a hertz, rounded: clock * 10 kHz * 100 / total.
-            facts.refreshHundredths = total > 0 ? static_cast<int>((clock * 1000000LL + total / 2) / total) : 0;
+            // The rate in hundredths of a hertz, rounded: clock * 10 kHz * 100 / total. A timing of a few
+            // pixels (bytes no monitor sends) gives more than a number holds: no rate then.
+            const long long rate = total > 0 ? (clock * 1000000LL + total / 2) / total : 0;
+            facts.refreshHundredths = rate <= 0x7FFFFFFF ? static_cast<int>(rate) : 0;
             facts.widthMm = p[12] | ((p[14] & 0xF0) << 4);
             facts.heightMm = p[13] | ((p[14] & 0x0F) << 8);
         } else if (p[2] == 0 && p[3] == 0xFC) {

@@ -5,8 +5,9 @@
 // What a monitor's EDID (its base block of 128 bytes) says about it: the maker's three-letter code, the
 // product code, the serial (the text descriptor, else the number where it is not 0), the name (the
 // display-name descriptor), the native mode (the first detailed timing: width, height, doubled for an
-// interlaced timing, refresh in hundredths of a hertz) and that timing's size in millimetres. Names and
-// serials are at most 13 characters; any byte outside printable ASCII reads as '?'.
+// interlaced timing, refresh in hundredths of a hertz, 0 where a number cannot hold it) and that
+// timing's size in millimetres. Names and serials are at most 13 characters; any byte outside
+// printable ASCII reads as '?'.
 struct EdidFacts {
     bool known = false; // a good base block with a detailed timing; else nothing below is known
     std::string maker;
@@ -16,6 +17,9 @@ struct EdidFacts {
     int nativeWidth = 0, nativeHeight = 0;
     int refreshHundredths = 0;
     int widthMm = 0, heightMm = 0;
+
+    // Whether the size is known: an EDID may give one side and 0 for the other (a projector gives both 0).
+    bool HasSize() const { return known && widthMm > 0 && heightMm > 0; }
 
     bool operator==(const EdidFacts& o) const {
         return known == o.known && maker == o.maker && product == o.product && serial == o.serial &&

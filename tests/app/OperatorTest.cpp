@@ -10,7 +10,6 @@
 #include "ScreenListing.h"
 #include "TestPanel.h"
 #include "Texts.h"
-#include <set>
 
 namespace {
 
@@ -123,8 +122,10 @@ TEST_F(FrameTest, RemotePatchesOnEveryScreenTheStatusOnlyWhileNoneIsShownAndKeys
         EXPECT_EQ(window->ShownLabel(), L"") << "nothing over a measured patch";
         EXPECT_FALSE(window->content.overlay);
         const int w = window->canvas->width, h = window->canvas->height;
-        const RECT r = RemotePatchRect(patch, w, h);
-        const Pixels p = ReadPixels(window->canvas->memDC, 0, 0, w, h);
+        // The patch from a quarter to three quarters across and from half to three quarters down, each
+        // edge rounded half up.
+        const RECT r = {(w + 2) / 4, (h + 1) / 2, (3 * w + 2) / 4, (3 * h + 2) / 4};
+        const Pixels p = ReadWindow(window->handle);
         EXPECT_TRUE(RectIs(p, r, RGB(255, 128, 0)));
         EXPECT_EQ(CountColor(p, {0, 0, w, h}, RGB(0, 0, 200)),
                   w * h - (r.right - r.left) * (r.bottom - r.top));
@@ -145,24 +146,32 @@ TEST_F(FrameTest, RemotePatchesOnEveryScreenTheStatusOnlyWhileNoneIsShownAndKeys
     EXPECT_EQ(CountGdiObjects(), before);
 }
 
-TEST(HelpText, EveryKeyOfThePatternTableAndWhichScreenThisIs) {
-    const std::vector<std::wstring> lines = KeyLines();
-    std::set<char> keys;
-    for (size_t i = 0; i < patternCount; ++i) {
-        if (!Choosable(patternTable[i])) {
-            for (const std::wstring& line : lines)
-                EXPECT_EQ(line.find(LoadText(patternTable[i].name)), std::wstring::npos) << "no key shows it";
-            continue;
-        }
-        keys.insert(patternTable[i].key);
-        const std::wstring name = LoadText(patternTable[i].name);
-        int found = 0;
-        for (const std::wstring& line : lines)
-            found += line.find(name) != std::wstring::npos && line[0] == static_cast<wchar_t>(patternTable[i].key) &&
-                     line[1] == L'\t';
-        EXPECT_EQ(found, 1) << patternTable[i].argument;
-    }
-    EXPECT_EQ(lines.size(), keys.size() + 7) << "a line a key, then arrows, Home, A, click, help and quit";
+TEST(HelpText, EveryKeyAndWhichScreenThisIs) {
+    // What the help says of the keys, a line each (a tab before what the key does).
+    const std::vector<std::wstring> keys = {
+        L"1\tlevel ramp chart",
+        L"2\tgray ring chart",
+        L"3\tgray step bands",
+        L"4\tcentre square",
+        L"G\tgamma chart",
+        L"I\tinversion chart",
+        L"C\tcontrast checkerboard; again: inverted checkerboard",
+        L"U\tuniformity grid",
+        L"D\tdepth chart: 10 bits beside 8",
+        L"5\tred field",
+        L"6\tgreen field",
+        L"7\tblue field",
+        L"8\twhite field",
+        L"9\tblack field",
+        L"0\t50% gray field",
+        L"Up, Down\tthe level of the centre square and uniformity grid (with Shift: one code value)",
+        L"Left, Right\tthe size of the centre square and uniformity grid",
+        L"Home\tthe centre square and uniformity grid as they start",
+        L"A\ttimed run through every pattern; again: stop",
+        L"left click\tthe next of the charts 1 to 4",
+        L"F1, H, ?\tthis help; any other key or click takes it away",
+        L"Esc, Space, right click\tquit"};
+    EXPECT_EQ(KeyLines(), keys);
 
     const struct {
         int number, count;
@@ -199,6 +208,10 @@ TEST(HelpText, EveryKeyOfThePatternTableAndWhichScreenThisIs) {
           L"Gratings, inversion tiles and the gamma chart read wrong here."}}};
     for (const auto& s : screens)
         EXPECT_EQ(IdentityLines({s.number, s.count, s.details}, s.rect), s.expected);
+    EdidFacts oneSide = TestPanel(1920, 1080);
+    oneSide.heightMm = 0;
+    for (const std::wstring& line : IdentityLines({1, 1, {32, 60, true, 8, oneSide}}, {0, 0, 1920, 1080}))
+        EXPECT_EQ(line.find(L" mm"), std::wstring::npos) << "a width without a height is no size";
 
     // On the bench: the display's own depth and rate, and screen 0 is the primary.
     for (const RECT& rect : DiscoverScreens()) {
@@ -287,14 +300,20 @@ TEST(CommandLine, GoodLinesAndBadOnesEachNamingItsFault) {
 }
 
 TEST(ScreenListing, AHeaderThenALineAScreenTabSeparatedTheSameInEveryLanguage) {
+    EdidFacts oneSide = TestPanel(1920, 1080, "", "");
+    oneSide.heightMm = 0; // a width without a height says no size
     const ScreenLayout layout = {{{0, 0, 3840, 2160}, {32, 60, true, 10, TestPanel(3840, 2160)}},
-                                 {{-1080, -200, 0, 1720}, {32, 0, false, 0, EdidFacts()}}};
+                                 {{-1080, -200, 0, 1720}, {32, 0, false, 0, EdidFacts()}},
+                                 {{3840, 0, 5760, 1080}, {32, 60, false, 8, oneSide}}};
     const std::string expected =
-        "screen\tprimary\tleft\ttop\twidth\theight\tbits_per_pixel\trefresh_hz\tbits_per_colour\tmaker\tproduct\tserial"
+        "screen\tprimary\tleft\ttop\twidth\theight\tbits_per_pixel\trefresh_hz\tbits_per_"
+        "colour\tmaker\tproduct\tserial"
         "\tname\tnative_mode\tsize_mm\r\n"
         "1\tyes\t0\t0\t3840\t2160\t32\t60\t10\tDEL\tA0B1\tABC123\tDELL U2720Q\t3840x2160@59.95\t597x336\r\n"
-        "2\tno\t-1080\t-200\t1080\t1920\t32\t\t\t\t\t\t\t\t\r\n";
-    for (LANGID language : {MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT)}) {
+        "2\tno\t-1080\t-200\t1080\t1920\t32\t\t\t\t\t\t\t\t\r\n"
+        "3\tno\t3840\t0\t1920\t1080\t32\t60\t8\tDEL\tA0B1\t\t\t1920x1080@59.95\t\r\n";
+    for (LANGID language :
+         {MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT)}) {
         SetTextLanguage(language);
         EXPECT_EQ(ScreenListing(layout), expected);
     }
@@ -314,6 +333,13 @@ int WINAPI RecordBox(HWND, LPCWSTR text, LPCWSTR, UINT style) {
     return IDOK;
 }
 
+bool watchdogFired = false;
+
+void CALLBACK EndTheRun(HWND, UINT, UINT_PTR, DWORD) {
+    watchdogFired = true;
+    ::PostQuitMessage(99);
+}
+
 TEST(CommandLineRun, ABadLineOrHelpShowsOneBoxAndNoPatternAndEndsWithItsCode) {
     const struct {
         const char* line;
@@ -329,13 +355,42 @@ TEST(CommandLineRun, ABadLineOrHelpShowsOneBoxAndNoPatternAndEndsWithItsCode) {
         box = Box();
         CApp app(::GetModuleHandleA(nullptr));
         app.showBox = &RecordBox;
+        // A line answered in a box ends the run at once; one that starts the program instead would
+        // run until the watchdog ends it.
+        watchdogFired = false;
+        const UINT_PTR watchdog = ::SetTimer(nullptr, 0, 5000, &EndTheRun);
         EXPECT_EQ(app.Run(SW_SHOWNORMAL, run.line), run.code);
+        ::KillTimer(nullptr, watchdog);
+        EXPECT_FALSE(watchdogFired) << "the program ran instead of answering the line";
         EXPECT_EQ(box.shown, 1);
         EXPECT_EQ(box.text.find(run.fault), 0u) << box.text;
         EXPECT_NE(box.text.find(L"/screens LIST"), std::wstring::npos) << "the usage follows";
         EXPECT_EQ(box.style, run.icon);
         EXPECT_TRUE(ThreadWindows(CPatternWindow::className).empty());
         UnregisterProgramClasses();
+    }
+}
+
+// A timed run from the command line starts on the pattern /pattern names, or on the start-up pattern.
+TEST(CommandLineRun, ATimedRunStartsOnThePatternTheLineNames) {
+    const struct {
+        const char* line;
+        PatternMode first;
+    } runs[] = {{"/auto 5", patternLevelRampChart},
+                {"/pattern 3 /auto 5", patternGrayStepBands},
+                {"/auto 5 /pattern g", patternGammaChart},
+                {"/pattern 0 /auto 60", patternGrayField}};
+    for (const auto& run : runs) {
+        SCOPED_TRACE(run.line);
+        CApp app(::GetModuleHandleA(nullptr));
+        ASSERT_TRUE(app.Init(SW_SHOWNORMAL, run.line));
+        ASSERT_NE(app.frame, nullptr);
+        EXPECT_TRUE(app.frame->Running());
+        for (auto& window : app.frame->windows)
+            EXPECT_EQ(window->mode, run.first) << "screen " << window->screenIndex;
+        app.Exit();
+        UnregisterProgramClasses();
+        DropQuitMessages();
     }
 }
 

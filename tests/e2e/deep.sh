@@ -20,19 +20,24 @@ for size in 1024x768 1280x1024 800x600; do expected depth $size >/dev/null; done
 for mode in 9 8 7; do for size in 1024x768 1280x1024; do expected $mode $size >/dev/null; done; done
 check "start-up" start_program
 check "GDI's patterns stay exact at 10 bits per colour" heads_show 9
+# widened_over HEAD...: each of these heads shows the depth chart with something painted over it (a
+# label, the help) whose pixels are 8-bit colours as 10 bits show them, every other pixel at the chart's
+# own code. Each head's uppermost window is read by itself.
+widened_over() {
+    local g
+    for g in "$@"; do
+        xwd -id "$(top_window_at "$g")" -silent >"$dir/window.xwd" &&
+            python3 "$here/pictures.py" over "$dir/window.xwd" "${g%%+*}+0+0" "$(expected depth "${g%%+*}")" ||
+            return 1
+    done
+}
 xdotool key d
-check "D: the first head says what the bands are, over the chart" label_over depth 3000
+check "D: the first head says what the bands are, over the chart, in 8-bit colours widened" \
+    within 3 widened_over "${geometry[0]}"
 check "D: every head shows the depth chart in exact 10-bit codes" heads_show depth
 xdotool key F1
-# help_over_chart: no head shows the chart alone: the help is over it.
-help_over_chart() {
-    local g
-    for g in "${geometry[@]}"; do
-        shows "$g" "$(expected depth "${g%%+*}")" 2>/dev/null && return 1
-    done
-    return 0
-}
-check "F1: the help over the chart on every head" within 5 help_over_chart
+check "F1: the help over the chart on every head, in 8-bit colours widened, the chart's codes around it" \
+    within 5 widened_over "${geometry[@]}"
 xdotool key F1
 check "F1 again: the chart alone, exact" heads_show depth
 "$xdisplay" head DUMMY1 800x600+1024+0

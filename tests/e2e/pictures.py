@@ -3,12 +3,17 @@
 through image files of another format.
 
   pictures.py same SHOT.xwd WxH+X+Y PICTURE [WxH+X+Y PICTURE ...]
+  pictures.py over SHOT.xwd WxH+X+Y PICTURE [WxH+X+Y PICTURE ...]
 
 SHOT is what `xwd` wrote (the root window, or one window); each rectangle of it must equal its
 PICTURE, a 24-bit BMP (what tessaryn-render writes) or a binary PPM (maxval 255, or 1023 for pictures in
 10-bit codes). A screen of 10 bits per colour is compared with an 8-bit picture by its upper 8 bits (how
 an 8-bit colour shows there). Exit status 0 when every rectangle matches; else 1, and stderr says which
-rectangle differs and in how many pixels."""
+rectangle differs and in how many pixels.
+
+`over` takes pictures in 10-bit codes: something was painted over each (text, a box), every pixel that
+differs from the picture holds an 8-bit colour as 10 bits show it (each code (1023v + 127) // 255 for a
+level v), and every other pixel is the picture's."""
 import struct
 import sys
 
@@ -125,11 +130,43 @@ def same(shot, geometry, path):
     return differing == 0
 
 
+WIDENED = {(1023 * v + 127) // 255 for v in range(256)}
+
+
+def over(shot, geometry, path):
+    size, x, y = geometry.split("+")
+    w, h = (int(v) for v in size.split("x"))
+    x, y = int(x), int(y)
+    pw, ph, depth, rows = picture(path)
+    if (pw, ph) != (w, h) or depth != 10:
+        print(f"{geometry}: the picture {path} is {pw}x{ph} at {depth} bits", file=sys.stderr)
+        return False
+    painted = wrong = 0
+    for row in range(h):
+        shown, wanted = shot.row(x, y + row, w, 10), rows(row)
+        if shown == wanted:
+            continue
+        for i in range(0, len(wanted), 6):
+            if shown[i:i + 6] != wanted[i:i + 6]:
+                painted += 1
+                codes = struct.unpack(">3H", shown[i:i + 6])
+                if any(c not in WIDENED for c in codes):
+                    if wrong == 0:
+                        print(f"{geometry}: ({i // 6}, {row}) is {codes}, not 8 bits widened", file=sys.stderr)
+                    wrong += 1
+    if painted == 0:
+        print(f"{geometry}: nothing over {path}", file=sys.stderr)
+    elif wrong:
+        print(f"{geometry}: {wrong} of {painted} pixels over {path} are not 8 bits widened", file=sys.stderr)
+    return painted > 0 and wrong == 0
+
+
 def main(args):
-    if len(args) < 4 or args[0] != "same" or len(args) % 2:
+    if len(args) < 4 or args[0] not in ("same", "over") or len(args) % 2:
         raise SystemExit(__doc__)
     shot = Shot(args[1])
-    results = [same(shot, args[i], args[i + 1]) for i in range(2, len(args), 2)]
+    compare = same if args[0] == "same" else over
+    results = [compare(shot, args[i], args[i + 1]) for i in range(2, len(args), 2)]
     return 0 if all(results) else 1
 
 

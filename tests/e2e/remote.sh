@@ -70,10 +70,11 @@ for message in 'not xml at all <' '<calibration><color red="1" green="2" blue="3
 done
 check "after five bad messages on one connection a good one is shown" peer_patch 7 77 177
 # Without /depth, on a screen that the system does not say takes more than 8 bits, a 16-bit patch shows
-# exactly as ever: each code at its rounded 8-bit level.
-sixteen='<calibration><color red="32896" green="257" blue="65535" bits="16"/><background red="128" green="0" blue="65278" bits="16"/><geometry x="0.2" y="0.3" cx="0.4" cy="0.5"/></calibration>'
+# exactly as ever: each code at its rounded 8-bit level. Each of these codes rounds otherwise where it
+# goes through 10 bits first (32254 is 126 at 8 bits, but 503 of 10 bits, which 8 bits show as 125).
+sixteen='<calibration><color red="32254" green="129" blue="60001" bits="16"/><background red="33281" green="130" blue="60005" bits="16"/><geometry x="0.2" y="0.3" cx="0.4" cy="0.5"/></calibration>'
 check "a 16-bit patch at 8 bits, as ever" peer_ask "message $sixteen" sent
-check "and on every head" heads_match remote_picture 16 32896 257 65535 128 0 65278 0.2 0.3 0.4 0.5
+check "and on every head" heads_match remote_picture 16 32254 129 60001 33281 130 60005 0.2 0.3 0.4 0.5
 peer_stop
 xdotool key Escape
 check "Esc ends the program" ends_with_zero

@@ -1,7 +1,7 @@
 #include "CentreSquareRect.h"
+#include "GdiObject.h"
 #include "HelpOverlay.h"
 #include "HelpText.h"
-#include "KeyMap.h"
 #include "PatternWindow.h"
 #include "ScreenText.h"
 #include "TestPanel.h"
@@ -66,13 +66,27 @@ TEST_F(PatternWindowTest, CreatedHiddenInModeZeroThenSizedToItsScreen) {
     EXPECT_EQ(window->canvas->width, 320);
     EXPECT_EQ(window->canvas->height, 240);
     EXPECT_TRUE(RectIs(ReadPixels(window->canvas->memDC, 0, 0, 320, 240), {0, 0, 320, 240}, RGB(0, 0, 0)));
-    WNDCLASSEXA info = {};
-    info.cbSize = sizeof info;
-    ASSERT_TRUE(::GetClassInfoExA(::GetModuleHandleA(nullptr), "calibration pattern wndclass", &info));
-    EXPECT_EQ(info.style, static_cast<UINT>(CS_HREDRAW | CS_VREDRAW));
-    EXPECT_EQ(info.hbrBackground, nullptr);
-    EXPECT_EQ(info.hCursor, ::LoadCursorA(nullptr, IDC_ARROW));
-    EXPECT_EQ(::GetWindowLongA(window->handle, GWL_STYLE) & (WS_CAPTION | WS_BORDER | WS_THICKFRAME), 0);
+    char name[64] = {};
+    ::GetClassNameA(window->handle, name, sizeof name);
+    EXPECT_STREQ(name, "calibration pattern wndclass");
+    // No caption or border: the pattern has the whole window.
+    RECT client;
+    ::GetClientRect(window->handle, &client);
+    EXPECT_EQ(client.right - client.left, 320);
+    EXPECT_EQ(client.bottom - client.top, 240);
+    // No background: erasing leaves what the window shows, so a repaint never flashes.
+    HDC dc = ::GetDC(window->handle);
+    {
+        CBrush red(::CreateSolidBrush(RGB(255, 0, 0)));
+        ::FillRect(dc, &client, red);
+    }
+    window->Send(WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    EXPECT_TRUE(RectIs(ReadPixels(dc, 0, 0, 320, 240), client, RGB(255, 0, 0))) << "the erase painted";
+    ::ReleaseDC(window->handle, dc);
+    // The pointer over it is the standard arrow (until it hides, which is the owner's to say).
+    ::SetCursor(nullptr);
+    window->Send(WM_SETCURSOR, reinterpret_cast<WPARAM>(window->handle), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    EXPECT_EQ(::GetCursor(), ::LoadCursorA(nullptr, IDC_ARROW));
 }
 
 TEST_F(PatternWindowTest, AnySizeGoesBackToTheScreenAndAnUnchangedCanvasStays) {
@@ -228,7 +242,10 @@ TEST_F(PatternWindowTest, DeepContentShowsAtTenBitsOrAsEightBitsCarryIt) {
     chart.outputNote = true;
     ScreenContent patch;
     patch.mode = patternRemote;
-    patch.params.remote = {RGB(0, 0, 0), RGB(0, 0, 0), 0, 0, 1, 1, DeepPixel(1, 2, 3), DeepPixel(514, 515, 1019), true};
+    // Codes whose 8-bit levels, round(255c / 1023) with halves up, differ from c >> 2: the patch 3, 688 and
+    // 1020 show as 1, 171 and 254; the background 7, 684 and 944 as 2, 170 and 235.
+    patch.params.remote = {
+        RGB(0, 0, 0), RGB(0, 0, 0), 0.5, 0, 0.5, 1, DeepPixel(7, 684, 944), DeepPixel(3, 688, 1020), true};
     ScreenDescription tenBits = window->screen;
     tenBits.tenBitPatches = true;
     window->Describe(tenBits);
@@ -236,8 +253,9 @@ TEST_F(PatternWindowTest, DeepContentShowsAtTenBitsOrAsEightBitsCarryIt) {
         const char* what;
         CDeepOutput::ProcLookup lookup;
         DWORD format;
-    } refusals[] = {{"no Direct3D 11", &NoDirect3D, DXGI_FORMAT_R10G10B10A2_UNORM},
-                    {"a format no swap chain takes", &CDeepOutput::LookUpInD3D11, DXGI_FORMAT_R32G32B32_FLOAT}};
+    } refusals[] = {
+        {"no Direct3D 11", &NoDirect3D, DXGI_FORMAT_R10G10B10A2_UNORM},
+        {"a format no swap chain takes", &CDeepOutput::LookUpInD3D11, DXGI_FORMAT_R32G32B32_FLOAT}};
     for (const auto& refusal : refusals) {
         SCOPED_TRACE(refusal.what);
         CDeepOutput::lookup = refusal.lookup;
@@ -253,8 +271,10 @@ TEST_F(PatternWindowTest, DeepContentShowsAtTenBitsOrAsEightBitsCarryIt) {
         EXPECT_NE(window->ShownLabel().find(L"No 10-bit output"), std::wstring::npos);
         window->SetContent(patch, true);
         EXPECT_FALSE(window->ShowsTenBits());
-        EXPECT_EQ(ReadPixels(window->canvas->memDC, 5, 5, 1, 1).At(0, 0), RGB(128, 128, 254))
-            << "the patch's 10-bit codes as 8 bits carry them";
+        const Pixels narrowed = ReadPixels(window->canvas->memDC, 0, 0, 320, 240);
+        EXPECT_TRUE(RectIs(narrowed, {160, 0, 320, 240}, RGB(1, 171, 254))) << "the patch as 8 bits carry it";
+        EXPECT_TRUE(RectIs(narrowed, {0, 0, 160, 240}, RGB(2, 170, 235)))
+            << "the background as 8 bits carry it";
     }
     CDeepOutput::lookup = &CDeepOutput::LookUpInD3D11;
     CDeepOutput::format = DXGI_FORMAT_R10G10B10A2_UNORM;
@@ -305,20 +325,16 @@ TEST(JapaneseText, EveryTextHasItsGlyphsAndTheHelpFitsAsTheEnglishDoes) {
     const EdidFacts wide = TestPanel(2560, 1440, "ABC1234567890", "DELL U2720QXYZ"); // 13 bytes each
     ScreenDescription first = {1, 3, {32, 60, true, 10, wide}, false};
     auto help = [&](const RECT& rect, bool keys) {
-        std::vector<std::wstring> lines = IdentityLines(first, rect);
-        if (keys) {
-            lines.push_back(std::wstring());
-            const std::vector<std::wstring> all = KeyLines();
-            lines.insert(lines.end(), all.begin(), all.end());
-        }
-        return HelpFontHeight(dc, rect.right - rect.left, rect.bottom - rect.top, lines);
+        return HelpFontHeight(dc, rect.right - rect.left, rect.bottom - rect.top,
+                              HelpLines(first, rect, keys));
     };
     for (const RECT& rect : {RECT{0, 0, 1024, 768}, RECT{0, 0, 768, 1024}, RECT{0, 0, 1280, 1024}})
         for (bool keys : {true, false}) {
             SetTextLanguage(MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
             const int english = help(rect, keys);
             SetTextLanguage(MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT));
-            EXPECT_GE(help(rect, keys), english) << rect.right << "x" << rect.bottom << (keys ? " with keys" : "");
+            EXPECT_GE(help(rect, keys), english)
+                << rect.right << "x" << rect.bottom << (keys ? " with keys" : "");
         }
     SetTextLanguage(MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
     ::DeleteDC(dc);

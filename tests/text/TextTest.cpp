@@ -2,7 +2,9 @@
 #include "Texts.h"
 #include "WholeNumber.h"
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <fstream>
+#include <iterator>
 #include <regex>
 #include <string>
 #include <utility>
@@ -16,11 +18,21 @@ TEST(WholeNumber, DigitsOnlyWithinTheRangeAndNothingElse) {
         int lowest, highest;
         bool good;
         int value;
-    } cases[] = {{"0", 0, 5, true, 0},          {"5", 1, 5, true, 5},          {"007", 1, 64, true, 7},
-                 {"65535", 1, 65535, true, 65535}, {"65536", 1, 65535, false, 0}, {"0", 1, 64, false, 0},
-                 {"", 0, 9, false, 0},          {" 5", 0, 9, false, 0},        {"5 ", 0, 9, false, 0},
-                 {"+5", 0, 9, false, 0},        {"-5", -9, 9, false, 0},       {"5x", 0, 9, false, 0},
-                 {"0x10", 0, 99, false, 0},     {"1,5", 0, 99, false, 0},      {"99999999999", 0, 2147483647, false, 0},
+    } cases[] = {{"0", 0, 5, true, 0},
+                 {"5", 1, 5, true, 5},
+                 {"007", 1, 64, true, 7},
+                 {"65535", 1, 65535, true, 65535},
+                 {"65536", 1, 65535, false, 0},
+                 {"0", 1, 64, false, 0},
+                 {"", 0, 9, false, 0},
+                 {" 5", 0, 9, false, 0},
+                 {"5 ", 0, 9, false, 0},
+                 {"+5", 0, 9, false, 0},
+                 {"-5", -9, 9, false, 0},
+                 {"5x", 0, 9, false, 0},
+                 {"0x10", 0, 99, false, 0},
+                 {"1,5", 0, 99, false, 0},
+                 {"99999999999", 0, 2147483647, false, 0},
                  {"2147483647", 0, 2147483647, true, 2147483647}};
     for (const auto& c : cases) {
         int value = -1;
@@ -51,6 +63,30 @@ std::vector<std::pair<std::string, UINT>> TextNumbers() {
     return numbers;
 }
 
+// Texts without a word to translate: a key's name, a unit, a format of numbers and names.
+const char* const wordlessTexts[] = {"IDS_REFRESH_RATE", "IDS_KEYS_HOME",        "IDS_KEYS_RUN",
+                                     "IDS_LEVEL_LABEL",  "IDS_UNIFORMITY_LABEL", "IDS_MONITOR_NO_NAME"};
+
+// Whether a text has a character of Japanese writing: its punctuation, kana, kanji, a full-width form.
+bool HasJapanese(const std::wstring& text) {
+    for (wchar_t c : text)
+        if ((c >= 0x3001 && c <= 0x30FF) || (c >= 0x4E00 && c <= 0x9FFF) || (c >= 0xFF01 && c <= 0xFF60))
+            return true;
+    return false;
+}
+
+bool HasLetter(const std::wstring& text) {
+    return std::any_of(text.begin(), text.end(),
+                       [](wchar_t c) { return (c | 0x20) >= L'a' && (c | 0x20) <= L'z'; });
+}
+
+std::string Narrow(const std::wstring& text) {
+    std::string ascii;
+    for (wchar_t c : text)
+        ascii += c < 0x80 ? static_cast<char>(c) : '?';
+    return ascii;
+}
+
 // Every text the program has a number for is in both tables: a Japanese text missing is a failure here,
 // not an English one found later on a screen.
 TEST(Texts, EveryNumberedTextIsInBothTables) {
@@ -65,6 +101,13 @@ TEST(Texts, EveryNumberedTextIsInBothTables) {
         const std::wstring ja = LoadText(number.second);
         EXPECT_FALSE(en.empty() || en[0] == L'#') << number.first << " in English";
         EXPECT_FALSE(ja.empty() || ja[0] == L'#') << number.first << " in Japanese";
+        // A text of words is translated: its Japanese differs from the English and has kana or kanji
+        // (or, like the arrows' names, no letter at all). Only key names, units and formats of numbers
+        // may read the same in both.
+        const bool wordless = std::find(std::begin(wordlessTexts), std::end(wordlessTexts), number.first) !=
+                              std::end(wordlessTexts);
+        EXPECT_TRUE(wordless || (ja != en && (HasJapanese(ja) || !HasLetter(ja))))
+            << number.first << " left in English: " << Narrow(ja);
         // The placeholders a text fills are the same in both.
         for (wchar_t digit = L'1'; digit <= L'9'; ++digit) {
             const std::wstring placeholder = std::wstring(1, L'%') + digit;
