@@ -1,21 +1,7 @@
-#include "UniformityGrid.h"
+// A field at one gray level divided into measuring regions by one-pixel lines.
 #include "Canvas.h"
-#include "Texts.h"
 #include <algorithm>
 #include <vector>
-
-namespace {
-
-const int regionCounts[] = {3, 5, 9};
-
-} // namespace
-
-const ParamSteps uniformitySteps = {
-    {128, 3}, regionCounts, sizeof regionCounts / sizeof regionCounts[0], &UniformityLabel};
-
-std::wstring UniformityLabel(const PatternParams& params) {
-    return FormatText(IDS_UNIFORMITY_LABEL, {LevelLabel(params.level), Number(params.size)});
-}
 
 void CCanvas::DrawUniformityGrid(int level, int regions) {
     const int w = width, h = height;

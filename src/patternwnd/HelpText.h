@@ -1,5 +1,5 @@
 #pragma once
-#include "ScreenContent.h"
+#include "ScreenDescription.h"
 #include <windows.h>
 #include <string>
 #include <vector>

@@ -5,6 +5,7 @@
 #include "PatternInput.h"
 #include "PatternMode.h"
 #include "ScreenContent.h"
+#include "ScreenDescription.h"
 #include "Window.h"
 #include <memory>
 #include <string>

@@ -5,7 +5,7 @@
 #include "PatternWindow.h"
 #include "Pixels.h"
 #include "TestWindow.h"
-#include "UniformityGrid.h"
+#include "UniformitySteps.h"
 #include <gtest/gtest.h>
 #include <memory>
 

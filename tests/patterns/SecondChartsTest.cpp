@@ -1,6 +1,6 @@
 #include "PatternFixture.h"
 #include "PatternTable.h"
-#include "UniformityGrid.h"
+#include "UniformitySteps.h"
 #include <algorithm>
 #include <cmath>
 #include <functional>

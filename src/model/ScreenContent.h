@@ -1,7 +1,6 @@
 #pragma once
 #include "Patch.h"
 #include "PatternMode.h"
-#include "ScreenDetails.h"
 #include <string>
 #include <vector>
 
@@ -19,19 +18,4 @@ struct ScreenContent {
     // The screens (numbers from 1) that say for a moment that their monitor is not at its native mode,
     // where it is not: after the start, and after a change of their size.
     std::vector<int> warned;
-};
-
-// Which screen a window covers, as the help overlay says it: its number (from 1) of how many the
-// system has, and what it runs at (the window's rectangle says its size and place); and whether it shows
-// calibration software's patches at 10 bits where the software asks for more than 8.
-struct ScreenDescription {
-    int number;
-    int count;
-    ScreenDetails details;
-    bool tenBitPatches = false;
-
-    bool operator==(const ScreenDescription& o) const {
-        return number == o.number && count == o.count && details == o.details && tenBitPatches == o.tenBitPatches;
-    }
-    bool operator!=(const ScreenDescription& o) const { return !(*this == o); }
 };

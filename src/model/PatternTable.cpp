@@ -1,7 +1,7 @@
 #include "PatternTable.h"
 #include "DepthChart.h"
 #include "Texts.h"
-#include "UniformityGrid.h"
+#include "UniformitySteps.h"
 #include <algorithm>
 #include <cstring>
 #include <vector>
