@@ -28,7 +28,8 @@ bool CApp::Init(int, const char* commandLine) {
     }
     if (options.help || !error.empty()) {
         const std::wstring text = error.empty() ? Usage() : error + L"\n\n" + Usage();
-        showBox(nullptr, text.c_str(), LoadText(1).c_str(), error.empty() ? MB_ICONINFORMATION : MB_ICONERROR);
+        showBox(nullptr, text.c_str(), LoadText(1).c_str(),
+                error.empty() ? MB_ICONINFORMATION : MB_ICONERROR);
         ::PostQuitMessage(error.empty() ? 0 : 1);
         return true;
     }
@@ -36,6 +37,8 @@ bool CApp::Init(int, const char* commandLine) {
         frame.reset(new CFrame(instance));
         frame->chosenScreens = options.screens;
         frame->patchDepth = options.depth;
+        if (options.autoSeconds > 0)
+            frame->runSeconds = options.autoSeconds;
         if (options.pattern != patternNone)
             frame->StartWith(options.pattern);
         frame->RegsiterClass();
@@ -52,7 +55,6 @@ bool CApp::Init(int, const char* commandLine) {
     }
     frame->Show(SW_HIDE);
     if (options.autoSeconds > 0) {
-        frame->runSeconds = options.autoSeconds;
         const PatternEntry* first = FindPattern(frame->Content().mode);
         frame->StartTimedRun(options.autoSeconds, static_cast<size_t>(first - patternTable));
     }

@@ -11,8 +11,8 @@ const char* const CFrame::className = "mrvk for p7sx wndclass";
 
 CFrame::CFrame(HINSTANCE instance)
     : CWindow(instance), patternIndex(0), runSeconds(10), patchDepth(CScreenWindows::PatchDepth::automatic),
-      screenSource(&DiscoverLayout),
-      keepAwakeLookup(&CKeepAwake::LookUpInKernel32), screens(windows, this, instance), tickTimer(0) {
+      screenSource(&DiscoverLayout), keepAwakeLookup(&CKeepAwake::LookUpInKernel32),
+      screens(windows, this, instance), tickTimer(0) {
     quitNotifier.Connect(this);
 }
 
@@ -41,13 +41,13 @@ bool CFrame::Create() {
         throw CWindowingException("CreateWindow is failed. - CFrame::Create");
     timers.reset(new CTimers(handle));
     tickTimer = timers->Add([this] { OnTick(); });
-    layoutWatch.reset(new CLayoutWatch(*timers, screenSource, [this](const ScreenLayout& layout, bool changed) {
-        OnLayoutSettled(layout, changed);
-    }));
+    layoutWatch.reset(
+        new CLayoutWatch(*timers, screenSource, [this](const ScreenLayout& layout, bool changed) {
+            OnLayoutSettled(layout, changed);
+        }));
     keepAwake.reset(new CKeepAwake(keepAwakeLookup));
+    show.runSeconds = runSeconds;
     CreateScreenWindows();
-    show.Shown(::GetTickCount());
-    Apply(CShowController::Update::none); // a note of the first pattern goes in time
     pointer.reset(new CPointerHider(*timers, [this](HWND window) {
         for (auto& ours : windows)
             if (ours->handle == window)
@@ -92,65 +92,33 @@ LRESULT CFrame::OnCreate() {
     return 0;
 }
 
-// Any key but the help's own takes the help away first, then does what it always does.
 void CFrame::OnChar(WPARAM wParam, LPARAM) {
-    const KeyCommand command = CommandForChar(static_cast<char>(wParam & 0xFF), show.Content().mode);
-    if (command.command != Command::quit && command.command != Command::help)
-        Apply(show.HideHelp());
-    Do(command);
+    Take(CommandForChar(static_cast<char>(wParam & 0xFF), show.Content().mode));
 }
 
 void CFrame::OnLButtonDown() {
-    Apply(show.HideHelp());
-    Do(CommandForClick(WM_LBUTTONDOWN));
+    Take(CommandForClick(WM_LBUTTONDOWN));
 }
 
 void CFrame::OnRButtonDown() {
-    Do(CommandForClick(WM_RBUTTONDOWN));
+    Take(CommandForClick(WM_RBUTTONDOWN));
 }
 
 // Keys without a character: F1, and the arrows and Home, which step the parameters of a pattern that
 // has them. Keys with a character come again as WM_CHAR, and Shift or Ctrl alone do nothing.
 void CFrame::OnKeyDown(WPARAM virtualKey, LPARAM) {
-    const KeyCommand command = CommandForKey(virtualKey);
-    if (command.command == Command::step)
-        Apply(show.HideHelp());
-    Do(command);
+    Take(CommandForKey(virtualKey, (::GetKeyState(VK_SHIFT) & 0x8000) != 0));
 }
 
-void CFrame::Do(const KeyCommand& command) {
-    switch (command.command) {
-    case Command::quit:
-        Quit();
-        break;
-    case Command::help:
-        Apply(show.ToggleHelp());
-        break;
-    case Command::timedRun:
-        if (show.Running())
-            show.StopRun();
-        else
-            StartTimedRun(runSeconds, 0);
-        break;
-    case Command::pattern:
-        show.StopRun();
-        if (command.pattern->inCycle) {
-            SelectPattern(CyclePosition(command.pattern->mode) + 1);
-            ApplyPatternIndex();
-        } else {
-            ApplyPattern(command.pattern->mode); // a field or another chart: the cycle stays where it was
-        }
-        break;
-    case Command::next:
-        show.StopRun();
+void CFrame::Take(const KeyCommand& command) {
+    if (command.command == Command::next) {
         NextPattern();
         ApplyPatternIndex();
-        break;
-    case Command::step:
-        Apply(show.Step(command.key, (::GetKeyState(VK_SHIFT) & 0x8000) != 0, ::GetTickCount()));
-        break;
-    case Command::none:
-        break;
+    } else if (command.command == Command::pattern && command.position >= 0) {
+        SelectPattern(command.position + 1);
+        ApplyPatternIndex();
+    } else {
+        Follow(show.Execute(command, ::GetTickCount()));
     }
 }
 
@@ -176,7 +144,7 @@ void CFrame::ApplyPatternIndex() {
 // Any pattern change makes the parameters standard again, and the label goes with them; the pattern is
 // drawn again even where it is shown already.
 void CFrame::ApplyPattern(PatternMode mode) {
-    Apply(show.ShowPattern(mode, ::GetTickCount()));
+    Follow(show.Execute(CommandForPattern(mode), ::GetTickCount()));
 }
 
 void CFrame::FocusFirstScreen() {
@@ -195,17 +163,19 @@ void CFrame::OnQuit(CQuitNotifier*, int code) {
     ::PostQuitMessage(code);
 }
 
-void CFrame::Apply(CShowController::Update update, bool focus) {
-    if (update != CShowController::Update::none) {
-        const PatternMode mode = show.Content().mode;
-        // A pattern of the timed run that is one of the cycle's: a click afterwards goes on from it.
-        if (update == CShowController::Update::redraw && CyclePosition(mode) >= 0)
-            patternIndex = CyclePosition(mode);
-        screens.Show(show.Content(), update == CShowController::Update::redraw);
-        show.Shown(::GetTickCount());
-        if (focus)
-            FocusFirstScreen();
+void CFrame::Follow(const CShowController::Answer& answer) {
+    if (answer.quit) {
+        Quit();
+        return;
     }
+    if (answer.cyclePosition >= 0)
+        patternIndex = answer.cyclePosition;
+    if (answer.update != CShowController::Update::none) {
+        screens.Show(show.Content(), answer.update == CShowController::Update::redraw);
+        show.Shown(::GetTickCount());
+    }
+    if (answer.focus)
+        FocusFirstScreen();
     CShowController::Time when;
     if (timers && show.NextTick(when)) {
         const LONG wait = static_cast<LONG>(when - ::GetTickCount());
@@ -216,38 +186,33 @@ void CFrame::Apply(CShowController::Update update, bool focus) {
 }
 
 void CFrame::OnTick() {
-    // The timed run's next pattern takes the focus as every change of pattern does; a label or a
-    // warning going leaves it where the user put it, in another program too.
-    const CShowController::Update update = show.Tick(::GetTickCount());
-    Apply(update, update == CShowController::Update::redraw);
+    Follow(show.Tick(::GetTickCount()));
 }
 
 void CFrame::ReconcileScreens(const ScreenLayout& layout) {
-    if (layoutWatch)
-        layoutWatch->Follow(layout);
-    const std::vector<int> resized = screens.Reconcile(layout, chosenScreens, patchDepth, show.Content());
-    // A screen new or of a new size says whether its monitor is at its native mode.
-    Apply(show.WarnScreens(resized, ::GetTickCount()));
-    FocusFirstScreen();
+    Cover(layout, false);
 }
 
 void CFrame::OnLayoutSettled(const ScreenLayout& layout, bool displayChanged) {
-    ReconcileScreens(layout);
-    if (displayChanged) {
+    Cover(layout, displayChanged);
+}
+
+void CFrame::Cover(const ScreenLayout& layout, bool remake) {
+    if (layoutWatch)
+        layoutWatch->Follow(layout);
+    const std::vector<int> resized = screens.Reconcile(layout, chosenScreens, patchDepth, show.Content());
+    if (remake)
         screens.RemakeSurfaces();
-        FocusFirstScreen();
-    }
+    // A screen new or of a new size says whether its monitor is at its native mode.
+    Follow(show.ScreensChanged(resized, ::GetTickCount()));
 }
 
 void CFrame::StartWith(PatternMode mode) {
-    show.ShowPattern(mode, ::GetTickCount());
-    const int position = CyclePosition(mode);
-    if (position >= 0)
-        patternIndex = position;
+    ApplyPattern(mode);
 }
 
 void CFrame::StartTimedRun(int seconds, size_t first) {
-    Apply(show.StartRun(seconds, first, ::GetTickCount()));
+    Follow(show.StartRun(seconds, first, ::GetTickCount()));
 }
 
 void CFrame::OnMouseMove() {
@@ -265,13 +230,13 @@ bool CFrame::StartRemote(RemoteProtocol protocol, const RemoteTarget& target) {
 }
 
 void CFrame::OnRemoteStatus(const std::wstring& text) {
-    Apply(show.ShowStatus(text));
+    Follow(show.ShowStatus(text));
 }
 
 void CFrame::OnRemotePatch(const RemotePatch& patch) {
-    Apply(show.ShowRemotePatch(patch));
+    Follow(show.ShowRemotePatch(patch));
 }
 
 void CFrame::OnRemoteIgnored(const std::wstring& why) {
-    Apply(show.ShowIgnored(why, ::GetTickCount()));
+    Follow(show.ShowIgnored(why, ::GetTickCount()));
 }

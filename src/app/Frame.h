@@ -84,12 +84,16 @@ class CFrame : public CWindow, public CQuitListener, public CPatternInput, publi
 
   private:
     LRESULT OnCreate();
-    void Do(const KeyCommand& command);
-    // Shows the controller's content as the update asks, the focus on screen 0 after it, and waits for
-    // the controller's next moment.
-    void Apply(CShowController::Update update, bool focus = true);
+    // The one road of the operator's commands: a chart of the cycle and a click through the cycle's
+    // position (SelectPattern or NextPattern, then ApplyPatternIndex), everything else to the controller.
+    void Take(const KeyCommand& command);
+    // Does what the controller answered: quits, follows the cycle, shows the content on the windows and
+    // puts the focus on screen 0 where the answer says so; then waits for the controller's next moment.
+    void Follow(const CShowController::Answer& answer);
     void OnTick();
     void OnLayoutSettled(const ScreenLayout& layout, bool displayChanged);
+    // The windows cover the layout's screens; with a new display format their surfaces are made anew.
+    void Cover(const ScreenLayout& layout, bool remake);
 
     CShowController show;
     CScreenWindows screens;

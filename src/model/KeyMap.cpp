@@ -7,8 +7,9 @@ namespace {
 const struct {
     char ch;
     Command command;
-} characters[] = {{27, Command::quit},  {' ', Command::quit},     {'h', Command::help},    {'H', Command::help},
-                  {'?', Command::help}, {'a', Command::timedRun}, {'A', Command::timedRun}};
+} characters[] = {{27, Command::quit},     {' ', Command::quit}, {'h', Command::help},
+                  {'H', Command::help},    {'?', Command::help}, {'a', Command::timedRun},
+                  {'A', Command::timedRun}};
 
 const struct {
     WPARAM key;
@@ -19,7 +20,8 @@ const struct {
 const struct {
     UINT message;
     Command command;
-} clicks[] = {{WM_LBUTTONDOWN, Command::next}, {WM_RBUTTONDOWN, Command::quit}, {WM_MBUTTONDOWN, Command::quit}};
+} clicks[] = {
+    {WM_LBUTTONDOWN, Command::next}, {WM_RBUTTONDOWN, Command::quit}, {WM_MBUTTONDOWN, Command::quit}};
 
 // The help's lines for the keys above, after the patterns' own; %1 in a text is the names of the
 // patterns with parameters, or the length of the cycle.
@@ -35,24 +37,30 @@ const struct {
 KeyCommand CommandForChar(char ch, PatternMode shown) {
     for (const auto& c : characters)
         if (c.ch == ch)
-            return {c.command, nullptr, 0};
+            return {c.command};
     if (const PatternEntry* pattern = PatternForKey(ch, shown))
-        return {Command::pattern, pattern, 0};
-    return {Command::none, nullptr, 0};
+        return CommandForPattern(pattern->mode);
+    return {Command::dismiss};
 }
 
-KeyCommand CommandForKey(WPARAM virtualKey) {
+KeyCommand CommandForKey(WPARAM virtualKey, bool shift) {
     for (const auto& k : keys)
         if (k.key == virtualKey)
-            return {k.command, nullptr, virtualKey};
-    return {Command::none, nullptr, 0};
+            return {k.command, nullptr, -1, virtualKey, shift};
+    return {Command::none};
 }
 
 KeyCommand CommandForClick(UINT message) {
     for (const auto& c : clicks)
         if (c.message == message)
-            return {c.command, nullptr, 0};
-    return {Command::none, nullptr, 0};
+            return {c.command};
+    return {Command::none};
+}
+
+KeyCommand CommandForPattern(PatternMode mode) {
+    const PatternEntry* entry = FindPattern(mode);
+    return entry != nullptr ? KeyCommand{Command::pattern, entry, CyclePosition(mode)}
+                            : KeyCommand{Command::none};
 }
 
 std::vector<std::wstring> KeyLines() {

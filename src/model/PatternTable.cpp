@@ -55,13 +55,15 @@ void DepthChart10(CDeepImage& image, const PatternParams&) {
 
 void RemotePicture(CCanvas& canvas, int screenWidth, int screenHeight, const PatternParams& params) {
     const RemotePatch& patch = params.remote;
-    canvas.DrawPatchOnBackground(RemotePatchRect(patch, screenWidth, screenHeight), patch.color, patch.background);
+    canvas.DrawPatchOnBackground(RemotePatchRect(patch, screenWidth, screenHeight), patch.color,
+                                 patch.background);
 }
 
 void RemotePicture10(CDeepImage& image, const PatternParams& params) {
     const RemotePatch& patch = params.remote;
     const RECT r = RemotePatchRect(patch, image.width, image.height);
-    const std::vector<std::vector<UINT32>> background(1, std::vector<UINT32>(image.width, patch.background10));
+    const std::vector<std::vector<UINT32>> background(1,
+                                                      std::vector<UINT32>(image.width, patch.background10));
     std::vector<std::vector<UINT32>> across = background;
     std::fill(across[0].begin() + r.left, across[0].begin() + r.right, patch.color10);
     image.WriteRowCycle(0, r.top, background);
@@ -75,20 +77,30 @@ const PatternEntry patternTable[] = {
     {patternLevelRampChart, '1', "9", IDS_NAME_LEVEL_RAMP_CHART, true, &LevelRampChart, nullptr, nullptr, 0},
     {patternGrayRingChart, '2', "8", IDS_NAME_GRAY_RING_CHART, true, &GrayRingChart, nullptr, nullptr, 0},
     {patternGrayStepBands, '3', "7", IDS_NAME_GRAY_STEP_BANDS, true, &GrayStepBands, nullptr, nullptr, 0},
-    {patternCentreSquare, '4', "11", IDS_NAME_CENTRE_SQUARE, true, &CentreSquareOnBlack, nullptr, &patchSteps, 0},
+    {patternCentreSquare, '4', "11", IDS_NAME_CENTRE_SQUARE, true, &CentreSquareOnBlack, nullptr, &patchSteps,
+     0},
     {patternGammaChart, 'G', "gamma", IDS_NAME_GAMMA_CHART, false, &GammaChart, nullptr, nullptr, 0},
-    {patternInversionChart, 'I', "inversion", IDS_NAME_INVERSION_CHART, false, &InversionChart, nullptr, nullptr, 0},
-    {patternCheckerboard, 'C', "checker", IDS_NAME_CHECKERBOARD, false, &Checkerboard<false>, nullptr, nullptr, 0},
-    {patternInvertedCheckerboard, 'C', "checker:inverted", IDS_NAME_INVERTED_CHECKERBOARD, false, &Checkerboard<true>, nullptr, nullptr, 0},
-    {patternUniformityGrid, 'U', "uniformity", IDS_NAME_UNIFORMITY_GRID, false, &UniformityGrid, nullptr, &uniformitySteps, 0},
-    {patternDepthChart, 'D', "depth", IDS_NAME_DEPTH_CHART, false, &DepthChart8, &DepthChart10, nullptr, IDS_DEPTH_NOTE},
+    {patternInversionChart, 'I', "inversion", IDS_NAME_INVERSION_CHART, false, &InversionChart, nullptr,
+     nullptr, 0},
+    {patternCheckerboard, 'C', "checker", IDS_NAME_CHECKERBOARD, false, &Checkerboard<false>, nullptr,
+     nullptr, 0},
+    {patternInvertedCheckerboard, 'C', "checker:inverted", IDS_NAME_INVERTED_CHECKERBOARD, false,
+     &Checkerboard<true>, nullptr, nullptr, 0},
+    {patternUniformityGrid, 'U', "uniformity", IDS_NAME_UNIFORMITY_GRID, false, &UniformityGrid, nullptr,
+     &uniformitySteps, 0},
+    {patternDepthChart, 'D', "depth", IDS_NAME_DEPTH_CHART, false, &DepthChart8, &DepthChart10, nullptr,
+     IDS_DEPTH_NOTE},
     {patternRedField, '5', "red", IDS_NAME_RED_FIELD, false, &Field<RGB(255, 0, 0)>, nullptr, nullptr, 0},
-    {patternGreenField, '6', "green", IDS_NAME_GREEN_FIELD, false, &Field<RGB(0, 255, 0)>, nullptr, nullptr, 0},
+    {patternGreenField, '6', "green", IDS_NAME_GREEN_FIELD, false, &Field<RGB(0, 255, 0)>, nullptr, nullptr,
+     0},
     {patternBlueField, '7', "blue", IDS_NAME_BLUE_FIELD, false, &Field<RGB(0, 0, 255)>, nullptr, nullptr, 0},
-    {patternWhiteField, '8', "white", IDS_NAME_WHITE_FIELD, false, &Field<RGB(255, 255, 255)>, nullptr, nullptr, 0},
+    {patternWhiteField, '8', "white", IDS_NAME_WHITE_FIELD, false, &Field<RGB(255, 255, 255)>, nullptr,
+     nullptr, 0},
     {patternBlackField, '9', "black", IDS_NAME_BLACK_FIELD, false, &Field<RGB(0, 0, 0)>, nullptr, nullptr, 0},
-    {patternGrayField, '0', "gray", IDS_NAME_GRAY_FIELD, false, &Field<RGB(128, 128, 128)>, nullptr, nullptr, 0},
-    {patternRemote, '\0', nullptr, IDS_NAME_REMOTE_PATCH, false, &RemotePicture, &RemotePicture10, nullptr, 0},
+    {patternGrayField, '0', "gray", IDS_NAME_GRAY_FIELD, false, &Field<RGB(128, 128, 128)>, nullptr, nullptr,
+     0},
+    {patternRemote, '\0', nullptr, IDS_NAME_REMOTE_PATCH, false, &RemotePicture, &RemotePicture10, nullptr,
+     0},
 };
 
 const size_t patternCount = sizeof patternTable / sizeof patternTable[0];

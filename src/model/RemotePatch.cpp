@@ -11,11 +11,13 @@ int Edge(double fraction, int extent) {
 }
 
 UINT32 Widened(COLORREF color) {
-    return DeepPixel(TenBitCode(GetRValue(color)), TenBitCode(GetGValue(color)), TenBitCode(GetBValue(color)));
+    return DeepPixel(TenBitCode(GetRValue(color)), TenBitCode(GetGValue(color)),
+                     TenBitCode(GetBValue(color)));
 }
 
 COLORREF Narrowed(UINT32 pixel) {
-    return RGB(EightBitLevel(pixel & 0x3FF), EightBitLevel((pixel >> 10) & 0x3FF), EightBitLevel((pixel >> 20) & 0x3FF));
+    return RGB(EightBitLevel(pixel & 0x3FF), EightBitLevel((pixel >> 10) & 0x3FF),
+               EightBitLevel((pixel >> 20) & 0x3FF));
 }
 
 } // namespace

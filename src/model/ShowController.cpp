@@ -14,11 +14,57 @@ bool Due(DWORD moment, DWORD now) {
 } // namespace
 
 CShowController::CShowController()
-    : labelUp(false), labelNew(false), labelUntil(0), running(false), runPeriod(0), runEntry(0), nextStep(0) {
+    : runSeconds(10), labelUp(false), labelNew(false), labelUntil(0), running(false), runPeriod(0),
+      runEntry(0), nextStep(0) {
     content.mode = patternLevelRampChart;
 }
 
-CShowController::Update CShowController::ShowPattern(PatternMode mode, Time now) {
+CShowController::Answer CShowController::Execute(const KeyCommand& command, Time now) {
+    Answer answer;
+    switch (command.command) {
+    case Command::none:
+        return answer;
+    case Command::quit:
+        answer.quit = true;
+        return answer;
+    case Command::help:
+        content.overlay = !content.overlay;
+        answer.update = Update::show;
+        answer.focus = true;
+        return answer;
+    default:
+        break;
+    }
+    // Any other command takes the help away first, then does what it always does.
+    if (content.overlay) {
+        content.overlay = false;
+        answer.update = Update::show;
+    }
+    Answer done;
+    switch (command.command) {
+    case Command::pattern:
+        running = false;
+        done = ShowPattern(command.pattern->mode, now);
+        break;
+    case Command::step:
+        done = Step(command.key, command.fine, now);
+        break;
+    case Command::timedRun:
+        if (running)
+            running = false;
+        else
+            done = StartRun(runSeconds, 0, now);
+        break;
+    default: // a character that means nothing; a click the frame's cycle takes
+        break;
+    }
+    if (done.update != Update::none)
+        answer = done;
+    answer.focus = answer.update != Update::none;
+    return answer;
+}
+
+CShowController::Answer CShowController::ShowPattern(PatternMode mode, Time now) {
     labelUp = false;
     content.mode = mode;
     content.params = StandardParams(mode);
@@ -26,37 +72,36 @@ CShowController::Update CShowController::ShowPattern(PatternMode mode, Time now)
     const PatternEntry* entry = FindPattern(mode);
     if (entry != nullptr && entry->note != 0)
         ShowLabel(LoadText(entry->note), now, true);
-    return Update::redraw;
+    Answer answer;
+    answer.update = Update::redraw;
+    answer.focus = true;
+    answer.cyclePosition = CyclePosition(mode);
+    return answer;
 }
 
-CShowController::Update CShowController::Step(WPARAM virtualKey, bool fine, Time now) {
+CShowController::Answer CShowController::Step(WPARAM virtualKey, bool fine, Time now) {
     const PatternEntry* shown = FindPattern(content.mode);
-    if (shown == nullptr || shown->steps == nullptr || !StepParams(*shown->steps, virtualKey, fine, content.params))
-        return Update::none;
+    if (shown == nullptr || shown->steps == nullptr ||
+        !StepParams(*shown->steps, virtualKey, fine, content.params))
+        return Answer();
     ShowLabel(shown->steps->label(content.params), now);
-    return Update::show;
+    Answer answer;
+    answer.update = Update::show;
+    return answer;
 }
 
-CShowController::Update CShowController::ToggleHelp() {
-    content.overlay = !content.overlay;
-    return Update::show;
-}
-
-CShowController::Update CShowController::HideHelp() {
-    return content.overlay ? ToggleHelp() : Update::none;
-}
-
-CShowController::Update CShowController::StartRun(int seconds, size_t first, Time now) {
+CShowController::Answer CShowController::StartRun(int seconds, size_t first, Time now) {
     running = true;
     runPeriod = static_cast<DWORD>(seconds) * 1000;
-    runEntry = first < patternCount && Choosable(patternTable[first]) ? first : NextChoosable(first % patternCount);
+    runEntry =
+        first < patternCount && Choosable(patternTable[first]) ? first : NextChoosable(first % patternCount);
     ShowRunStep(now);
     nextStep = now + runPeriod;
-    return Update::redraw;
-}
-
-void CShowController::StopRun() {
-    running = false;
+    Answer answer;
+    answer.update = Update::redraw;
+    answer.focus = true;
+    answer.cyclePosition = CyclePosition(content.mode);
+    return answer;
 }
 
 // Each step is a pattern change: standard parameters, drawn afresh.
@@ -66,7 +111,7 @@ void CShowController::ShowRunStep(Time now) {
     ShowLabel(LoadText(entry.name), now);
 }
 
-CShowController::Update CShowController::ShowRemotePatch(const RemotePatch& patch) {
+CShowController::Answer CShowController::ShowRemotePatch(const RemotePatch& patch) {
     running = false;
     labelUp = false;
     status.clear();
@@ -75,23 +120,30 @@ CShowController::Update CShowController::ShowRemotePatch(const RemotePatch& patc
     content.params.remote = patch;
     SetLabel(std::wstring());
     content.overlay = false;
-    return Update::show;
+    Answer answer;
+    answer.update = Update::show;
+    answer.focus = true;
+    return answer;
 }
 
-CShowController::Update CShowController::ShowStatus(const std::wstring& text) {
+CShowController::Answer CShowController::ShowStatus(const std::wstring& text) {
     status = text;
     labelUp = false;
     SetLabel(status);
-    return Update::show;
+    Answer answer;
+    answer.update = Update::show;
+    return answer;
 }
 
-CShowController::Update CShowController::ShowIgnored(const std::wstring& why, Time now) {
+CShowController::Answer CShowController::ShowIgnored(const std::wstring& why, Time now) {
     ShowLabel(FormatText(IDS_IGNORED, {why}), now);
-    return Update::show;
+    Answer answer;
+    answer.update = Update::show;
+    return answer;
 }
 
-CShowController::Update CShowController::WarnScreens(const std::vector<int>& numbers, Time now) {
-    for (int number : numbers) {
+CShowController::Answer CShowController::ScreensChanged(const std::vector<int>& resized, Time now) {
+    for (int number : resized) {
         bool known = false;
         for (auto& warning : warnings)
             if (warning.first == number) {
@@ -102,7 +154,10 @@ CShowController::Update CShowController::WarnScreens(const std::vector<int>& num
             warnings.push_back({number, now + warningPeriod});
     }
     ListWarned();
-    return numbers.empty() ? Update::none : Update::show;
+    Answer answer;
+    answer.update = resized.empty() ? Update::none : Update::show;
+    answer.focus = true;
+    return answer;
 }
 
 void CShowController::ListWarned() {
@@ -130,21 +185,24 @@ void CShowController::Shown(Time now) {
     labelNew = false;
 }
 
-CShowController::Update CShowController::Tick(Time now) {
-    Update update = Update::none;
+CShowController::Answer CShowController::Tick(Time now) {
+    Answer answer;
     if (running && Due(nextStep, now)) {
         runEntry = NextChoosable(runEntry);
         ShowRunStep(now);
         nextStep += runPeriod;
         if (Due(nextStep, now)) // far behind: the next step one period from now
             nextStep = now + runPeriod;
-        update = Update::redraw;
+        // The run's next pattern takes the focus as every change of pattern does.
+        answer.update = Update::redraw;
+        answer.focus = true;
+        answer.cyclePosition = CyclePosition(content.mode);
     }
     if (labelUp && Due(labelUntil, now)) {
         labelUp = false;
         SetLabel(status);
-        if (update == Update::none)
-            update = Update::show;
+        if (answer.update == Update::none)
+            answer.update = Update::show;
     }
     const size_t warned = warnings.size();
     warnings.erase(std::remove_if(warnings.begin(), warnings.end(),
@@ -152,10 +210,10 @@ CShowController::Update CShowController::Tick(Time now) {
                    warnings.end());
     if (warnings.size() != warned) {
         ListWarned();
-        if (update == Update::none)
-            update = Update::show;
+        if (answer.update == Update::none)
+            answer.update = Update::show;
     }
-    return update;
+    return answer;
 }
 
 bool CShowController::NextTick(Time& when) const {
