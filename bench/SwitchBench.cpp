@@ -1,11 +1,14 @@
-// Times a whole pattern switch as the operator feels it: from the key's WM_CHAR to the last pattern
-// window painted, on every screen of the display it runs on, and how much of it is painting (copying
-// the canvases to the screens) and how much drawing the patterns into the canvases; the rest is the
-// window system's (the focus moving from screen to screen, invalidating, dispatching).
+// Times a whole pattern switch as the operator feels it: from the key's WM_CHAR until every screen shows
+// the new pattern (for a swap chain: until an event issued after its last present has signalled, for
+// Wine presents on a thread of its own), on every screen of the display it runs on; how much of it is
+// painting the canvases to the screens and how much drawing the patterns; the first switch to the depth
+// chart step by step (device, window, swap chain, first present); and the help over the level ramp
+// chart and over the depth chart, against one present.
 #include "Clock.h"
 #include "Frame.h"
 #include "PatternWindow.h"
 #include <cstdio>
+#include <string>
 #include <vector>
 
 namespace {
@@ -32,6 +35,43 @@ void Pump() {
     }
 }
 
+// The key typed on the last screen, until every screen shows what it asked for (ms).
+double Type(CFrame& frame, WPARAM key) {
+    const double start = Milliseconds();
+    frame.windows.back()->Send(WM_CHAR, key, 1);
+    for (const auto& window : frame.windows)
+        window->Finish();
+    return Milliseconds() - start;
+}
+
+double PressF1(CFrame& frame) {
+    const double start = Milliseconds();
+    frame.windows.back()->Send(WM_KEYDOWN, VK_F1, 1);
+    for (const auto& window : frame.windows)
+        window->Finish();
+    return Milliseconds() - start;
+}
+
+BOOL CALLBACK AddDeepWindow(HWND window, LPARAM list) {
+    char name[64] = {};
+    ::GetClassNameA(window, name, sizeof name);
+    if (std::string(name) == "tessaryn deep output wndclass" && ::IsWindowVisible(window))
+        reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+    return TRUE;
+}
+
+// One present of every shown swap chain's picture, as a repaint asks for it (ms).
+double PresentAgain(CFrame& frame) {
+    std::vector<HWND> deep;
+    ::EnumThreadWindows(::GetCurrentThreadId(), &AddDeepWindow, reinterpret_cast<LPARAM>(&deep));
+    const double start = Milliseconds();
+    for (HWND window : deep)
+        ::SendMessageA(window, WM_PAINT, 0, 0);
+    for (const auto& window : frame.windows)
+        window->Finish();
+    return Milliseconds() - start;
+}
+
 } // namespace
 
 int main() {
@@ -43,32 +83,43 @@ int main() {
     for (const auto& window : frame.windows)
         std::printf(" %ldx%ld", window->screenRect.right - window->screenRect.left,
                     window->screenRect.bottom - window->screenRect.top);
-    std::printf("\n%-22s %10s %12s %12s %12s\n", "switch to", "total ms", "drawing ms", "painting ms",
-                "other ms");
 
+    // The first switch to the depth chart makes a device, a window and a swap chain for each screen.
+    Type(frame, '2');
+    Pump();
+    const double first = Type(frame, 'd');
+    Pump();
+    std::printf("\nfirst switch to the depth chart: %.1f ms (%d devices, %d swap chains made)\n", first,
+                frame.DeepDevices()->devicesMade, frame.DeepDevices()->swapChainsMade);
+    for (const auto& window : frame.windows) {
+        const CDeepOutput::Making m = window->DeepMaking();
+        std::printf("  %ldx%ld: device %.1f ms, window %.1f ms, swap chain %.1f ms, first present %.1f ms\n",
+                    window->screenRect.right - window->screenRect.left,
+                    window->screenRect.bottom - window->screenRect.top, m.device, m.window, m.swapChain,
+                    m.firstPresent);
+    }
+
+    std::printf("\n%-26s %10s %12s %12s %12s\n", "switch", "total ms", "drawing ms", "painting ms",
+                "other ms");
     HHOOK before = ::SetWindowsHookExA(WH_CALLWNDPROC, &BeforeMessage, nullptr, ::GetCurrentThreadId());
     HHOOK after = ::SetWindowsHookExA(WH_CALLWNDPROCRET, &AfterMessage, nullptr, ::GetCurrentThreadId());
     const struct {
-        char key;
+        char from, key;
         const char* name;
-    } keys[] = {{'1', "level ramp chart (9)"},
-                {'2', "gray ring chart (8)"},
-                {'3', "gray step bands (7)"},
-                {'4', "centre square (11)"},
-                {'d', "depth chart (D)"}};
-    for (const auto& key : keys) {
+    } switches[] = {{'2', '1', "to level ramp chart (1)"}, {'1', '2', "to gray ring chart (2)"},
+                    {'1', '3', "to gray step bands (3)"},  {'1', '4', "to centre square (4)"},
+                    {'1', 'd', "to depth chart (D)"},      {'d', '1', "depth chart to 1"}};
+    std::vector<double> medians;
+    for (const auto& s : switches) {
         std::vector<double> totals, paints, draws;
         for (int run = 0; run < 9; ++run) {
-            frame.windows.back()->Send(WM_CHAR, key.key == '1' ? '2' : '1', 1); // from another pattern
+            Type(frame, s.from);
             Pump();
             painting = 0;
-            const double start = Milliseconds();
-            frame.windows.back()->Send(WM_CHAR, key.key, 1);
-            ::GdiFlush();
-            totals.push_back(Milliseconds() - start);
+            totals.push_back(Type(frame, s.key));
             paints.push_back(painting);
             Pump();
-            // The same drawing again, alone: every screen's canvas, as the switch drew them.
+            // The same drawing again, alone: every screen's picture, as the switch drew them.
             const double drawStart = Milliseconds();
             for (const auto& window : frame.windows)
                 window->DrawPattern();
@@ -76,10 +127,38 @@ int main() {
             draws.push_back(Milliseconds() - drawStart);
         }
         const double total = Median(totals), draw = Median(draws), paint = Median(paints);
-        std::printf("%-22s %10.2f %12.2f %12.2f %12.2f\n", key.name, total, draw, paint,
-                    total - draw - paint);
+        medians.push_back(total);
+        std::printf("%-26s %10.2f %12.2f %12.2f %12.2f\n", s.name, total, draw, paint, total - draw - paint);
     }
     ::UnhookWindowsHookEx(before);
     ::UnhookWindowsHookEx(after);
+    std::printf("to D: %.1f times the switch to 1; D to 1: %.1f times (at most 3 wanted)\n",
+                medians[4] / medians[0], medians[5] / medians[0]);
+
+    // The help over each chart (on, then off again), and one present of the depth chart alone.
+    const struct {
+        char chart;
+        const char* name;
+    } charts[] = {{'1', "help over level ramp chart"}, {'d', "help over depth chart"}};
+    std::vector<double> helps;
+    for (const auto& c : charts) {
+        Type(frame, c.chart);
+        Pump();
+        std::vector<double> times;
+        for (int run = 0; run < 9; ++run) {
+            times.push_back(PressF1(frame));
+            Pump();
+            PressF1(frame);
+            Pump();
+        }
+        helps.push_back(Median(times));
+        std::printf("%-26s %10.2f\n", c.name, helps.back());
+    }
+    std::vector<double> presents;
+    for (int run = 0; run < 9; ++run)
+        presents.push_back(PresentAgain(frame));
+    std::printf("%-26s %10.2f\n", "one present of the chart", Median(presents));
+    std::printf("help over D: %.1f ms more than over 1, against one present of %.1f ms\n",
+                helps[1] - helps[0], Median(presents));
     return 0;
 }

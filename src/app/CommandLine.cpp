@@ -67,7 +67,8 @@ bool ReadLanguage(const std::string& value, LANGID& language) {
     const std::string name = Lower(value);
     if (name != "en" && name != "ja")
         return false;
-    language = name == "ja" ? MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT) : MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);
+    language = name == "ja" ? MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT)
+                            : MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);
     return true;
 }
 
@@ -77,8 +78,8 @@ LANGID LanguageOfLine(const std::string& line, LANGID standard) {
     const std::vector<std::string> words = Words(line);
     for (size_t i = 0; i + 1 < words.size(); ++i) {
         LANGID language = standard;
-        if (words[i].size() == 5 && (words[i][0] == '/' || words[i][0] == '-') && Lower(words[i].substr(1)) == "lang" &&
-            ReadLanguage(words[i + 1], language))
+        if (words[i].size() == 5 && (words[i][0] == '/' || words[i][0] == '-') &&
+            Lower(words[i].substr(1)) == "lang" && ReadLanguage(words[i + 1], language))
             return language;
     }
     return standard;
@@ -154,7 +155,8 @@ CommandLine ParseCommandLine(const std::string& line) {
     }
     // /list answers with the screens and nothing else: only the language goes with it.
     if (result.error.empty() && result.list &&
-        std::any_of(seen.begin(), seen.end(), [](const std::string& o) { return o != "list" && o != "lang"; }))
+        std::any_of(seen.begin(), seen.end(),
+                    [](const std::string& o) { return o != "list" && o != "lang"; }))
         result.error = LoadText(IDS_LIST_ALONE);
     if (!result.error.empty()) {
         const std::wstring error = result.error;

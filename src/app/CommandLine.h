@@ -18,7 +18,7 @@ struct CommandLine {
     int autoSeconds = 0;               // /auto SECONDS: a timed run from the start; 0: none
     // /depth 8|10|auto: at how many bits calibration software's patches show.
     CScreenWindows::PatchDepth depth = CScreenWindows::PatchDepth::automatic;
-    bool remote = false;               // /resolve or /argyll HOST[:PORT]: calibration software's patches
+    bool remote = false; // /resolve or /argyll HOST[:PORT]: calibration software's patches
     RemoteProtocol protocol = RemoteProtocol::resolve;
     RemoteTarget target = {std::string(), 0};
 };

@@ -12,7 +12,7 @@ const char* const CFrame::className = "mrvk for p7sx wndclass";
 CFrame::CFrame(HINSTANCE instance)
     : CWindow(instance), patternIndex(0), runSeconds(10), patchDepth(CScreenWindows::PatchDepth::automatic),
       screenSource(&DiscoverLayout), keepAwakeLookup(&CKeepAwake::LookUpInKernel32),
-      screens(windows, this, instance), tickTimer(0) {
+      deepLookup(&CDeepDevices::LookUpInD3D11), screens(windows, this, instance), tickTimer(0) {
     quitNotifier.Connect(this);
 }
 
@@ -46,6 +46,8 @@ bool CFrame::Create() {
             OnLayoutSettled(layout, changed);
         }));
     keepAwake.reset(new CKeepAwake(keepAwakeLookup));
+    deepDevices.reset(new CDeepDevices(deepLookup));
+    screens.devices = deepDevices.get();
     show.runSeconds = runSeconds;
     CreateScreenWindows();
     pointer.reset(new CPointerHider(*timers, [this](HWND window) {

@@ -1,4 +1,5 @@
 #pragma once
+#include "DeepDevices.h"
 #include "KeepAwake.h"
 #include "KeyMap.h"
 #include "LayoutWatch.h"
@@ -81,6 +82,9 @@ class CFrame : public CWindow, public CQuitListener, public CPatternInput, publi
     CScreenWindows::PatchDepth patchDepth;
     CLayoutWatch::Source screenSource;
     CKeepAwake::ProcLookup keepAwakeLookup;
+    // How D3D11CreateDevice is found (in d3d11.dll; tests count or refuse), and the devices made with it.
+    CDeepDevices::ProcLookup deepLookup;
+    const CDeepDevices* DeepDevices() const { return deepDevices.get(); }
 
   private:
     LRESULT OnCreate();
@@ -102,5 +106,6 @@ class CFrame : public CWindow, public CQuitListener, public CPatternInput, publi
     std::unique_ptr<CLayoutWatch> layoutWatch;
     std::unique_ptr<CPointerHider> pointer;
     std::unique_ptr<CKeepAwake> keepAwake;
+    std::unique_ptr<CDeepDevices> deepDevices;
     std::unique_ptr<CRemoteConnection> remote;
 };

@@ -4,8 +4,9 @@
 #include "OutputDepth.h"
 
 CLayoutWatch::CLayoutWatch(CTimers& timers, Source source, Settled settled)
-    : timers(timers), checkTimer(timers.Add([this] { Check(); })), settleTimer(timers.Add([this] { Settle(); })),
-      source(source), settled(std::move(settled)), waiting(false), displayChanged(false) {
+    : timers(timers), checkTimer(timers.Add([this] { Check(); })),
+      settleTimer(timers.Add([this] { Settle(); })), source(source), settled(std::move(settled)),
+      waiting(false), displayChanged(false) {
     timers.Start(checkTimer, checkPeriod);
 }
 

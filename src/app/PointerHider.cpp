@@ -2,7 +2,8 @@
 #include "PointerHider.h"
 
 CPointerHider::CPointerHider(CTimers& timers, Ours ours)
-    : timers(timers), timer(timers.Add([this] { Hide(); })), ours(std::move(ours)), hidden(false), last{0, 0} {
+    : timers(timers), timer(timers.Add([this] { Hide(); })), ours(std::move(ours)),
+      hidden(false), last{0, 0} {
     ::GetCursorPos(&last);
     timers.Start(timer, delay);
 }

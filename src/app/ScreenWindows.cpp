@@ -44,8 +44,8 @@ std::vector<int> CScreenWindows::Reconcile(const ScreenLayout& layout, const std
     std::vector<int> resized;
     for (size_t i = 0; i < windows.size(); ++i) {
         const int index = static_cast<int>(i);
-        const bool tenBits =
-            depth == PatchDepth::ten || (depth == PatchDepth::automatic && screens[i].details.bitsPerColor > 8);
+        const bool tenBits = depth == PatchDepth::ten ||
+                             (depth == PatchDepth::automatic && screens[i].details.bitsPerColor > 8);
         const ScreenDescription description = {numbers[i], count, screens[i].details, tenBits};
         const RECT& r = screens[i].rect;
         if (windows[i]) {
@@ -57,7 +57,7 @@ std::vector<int> CScreenWindows::Reconcile(const ScreenLayout& layout, const std
             continue;
         }
         resized.push_back(numbers[i]);
-        windows[i].reset(new CPatternWindow(owner, instance, index, screens[i].rect));
+        windows[i].reset(new CPatternWindow(owner, instance, index, screens[i].rect, devices));
         windows[i]->Describe(description);
         windows[i]->Create();
         windows[i]->Show(SW_SHOWNORMAL);

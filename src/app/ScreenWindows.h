@@ -31,6 +31,9 @@ class CScreenWindows {
     // The rectangles the windows cover, in screen order.
     std::vector<RECT> Covered() const;
 
+    // What new windows make their 10-bit outputs with (null: none).
+    CDeepDevices* devices = nullptr;
+
   private:
     Windows& windows;
     CPatternInput* owner;

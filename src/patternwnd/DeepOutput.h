@@ -1,53 +1,63 @@
 #pragma once
+#include "DeepDevices.h"
 #include "DeepImage.h"
-#include "Released.h"
-#include "Window.h"
-#include <windows.h>
+#include "DeepWindow.h"
+#include "ScreenOutput.h"
+#include <memory>
 
-struct ID3D11Device;
-struct ID3D11DeviceContext;
 struct IDXGISwapChain1;
+struct ID3D11Query;
 
-// Shows a 10-bit image over a pattern window: a borderless window of its own exactly over it, owned by
-// it (so always above it), with a DXGI swap chain of 10 bits per colour (R10G10B10A2, flip model: what
-// Windows 10 and 11 need to pass 10 bits from a window). A window of its own rather than a child: the
-// pattern window goes back to GDI as it was once the 10 bits go, and Wine shows a swap chain only in a
-// top-level window. The image is copied into the back buffer and presented once per change, and again
-// when the window system asks for a repaint. The pointer and clicks pass through to the pattern window;
-// this one is never activated and never takes the focus. Direct3D 11 is found at run time: where it is
-// missing, or the swap chain cannot be made (Windows 7 has no flip model), Open fails and the owner
-// shows its content at 8 bits instead.
-class CDeepOutput : public CWindow {
+// A screen shown at 10 bits per colour: a DXGI swap chain of R10G10B10A2 (flip model: what Windows 10
+// and 11 need to pass 10 bits from a window) in a window of its own over the pattern window. It is made
+// once and kept while its screen is: hidden when the content goes back to 8 bits, its buffers resized
+// when the screen's size changes. The overlay is composed into the picture only within its rectangles,
+// as 8 bits show it. Where no device, window or swap chain can be made (Windows 7 has no flip model),
+// Open fails and the owner shows its content at 8 bits instead.
+class CDeepOutput : public CScreenOutput {
   public:
-    // How D3D11CreateDevice is found: in d3d11.dll by default; tests make it missing, or answer with a
-    // device maker of their own. Likewise the swap chain's format (tests ask for one no device takes).
-    using ProcLookup = FARPROC (*)(const char* name);
-    static FARPROC LookUpInD3D11(const char* name);
-    static ProcLookup lookup;
-    static DWORD format;
-
-    CDeepOutput(HINSTANCE instance, HWND owner);
+    CDeepOutput(HINSTANCE instance, HWND owner, CDeepDevices& devices);
     ~CDeepOutput() override;
 
-    static const char* const className;
-    // Makes (or moves and resizes) the window over the rectangle and its swap chain; false where either
-    // cannot be made, and then nothing of it shows.
-    bool Open(const RECT& rect);
-    // Shows the image (of the size opened); it must live until the next Present. False where it failed.
-    bool Present(const CDeepImage& image);
-    // Puts the window right above its owner again (Windows keeps an owned window there; Wine does not
-    // always when the owner is activated), on top of all where the owner has the focus.
-    void KeepAbove(bool foreground);
-    LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    // Made where it is not yet, or followed to a screen's new rectangle (the swap chain's buffers
+    // resized); hidden as it was. False where it cannot be made; the owner then shows its content at 8
+    // bits.
+    bool Open(const RECT& screen, HMONITOR monitor);
+    // The picture the owner draws into (at the size opened).
+    CDeepImage& Picture() { return picture; }
+
+    int BitsPerColor() const override { return 10; }
+    // Presents the picture with the overlay, and then shows the window if it was hidden: an old picture
+    // (perhaps an earlier patch) never shows. False where the present failed; a device that reported
+    // itself removed is dropped, with its swap chains, and made again by the next Open.
+    bool Show(const std::vector<RECT>& changed, const Overlay& overlay) override;
+    void Hide() override;
+    bool Visible() const;
+    // The owner's messages about its place in the stacking and its focus.
+    void OnOwnerMessage(UINT msg, LPARAM lParam) { window.OnOwnerMessage(msg, lParam); }
+    // Waits until the last present has reached the screen (Wine presents on a thread of its own).
+    void Finish();
+
+    // How long the making of the device, the window and the swap chain and the first present took (ms).
+    struct Making {
+        double device = 0, window = 0, swapChain = 0, firstPresent = 0;
+    };
+    Making making;
 
   private:
     bool MakeSwapChain(int width, int height);
+    bool Present();
     void Release();
 
-    HWND owner;
-    Released<ID3D11Device> device;
-    Released<ID3D11DeviceContext> context;
+    CDeepDevices& devices;
+    CDeepWindow window;
+    std::shared_ptr<CDeepDevice> device;
     Released<IDXGISwapChain1> swapChain;
+    Released<ID3D11Query> presented; // signalled once the last present is on the screen
     int width, height;
-    const CDeepImage* shown; // presented last, for repaints
+    CDeepImage picture; // as the owner drew it
+    CDeepImage shown;   // with the overlay composed into it
+    Overlay overlay;
+    std::vector<OverlayArea> areas; // where the overlay lies
+    bool presentedOnce;
 };

@@ -48,6 +48,12 @@ int HelpFontHeight(HDC dc, int width, int height, const std::vector<std::wstring
     return fit < 1 ? std::max(6, static_cast<int>(fontHeight * fit)) : fontHeight;
 }
 
+RECT HelpBox(HDC dc, int width, int height, const std::vector<std::wstring>& lines) {
+    const Layout layout = Measure(dc, HelpFontHeight(dc, width, height, lines), lines);
+    const int left = (width - layout.width) / 2, top = std::max(0, (height - layout.height) / 2);
+    return {left, top, left + layout.width, top + layout.height};
+}
+
 void PaintHelpOverlay(HDC dc, int width, int height, const std::vector<std::wstring>& lines) {
     const int fontHeight = HelpFontHeight(dc, width, height, lines);
     const Layout layout = Measure(dc, fontHeight, lines);

@@ -9,3 +9,5 @@
 void PaintHelpOverlay(HDC dc, int width, int height, const std::vector<std::wstring>& lines);
 // The height of the overlay's text for these lines in a width x height window.
 int HelpFontHeight(HDC dc, int width, int height, const std::vector<std::wstring>& lines);
+// The box the overlay paints for these lines in a width x height window (it paints nothing outside).
+RECT HelpBox(HDC dc, int width, int height, const std::vector<std::wstring>& lines);

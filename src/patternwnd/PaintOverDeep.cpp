@@ -51,37 +51,40 @@ UINT32 Widened(UINT32 gdi) {
 
 } // namespace
 
-void PaintOverDeep(CDeepImage& image, const RECT& area, const std::function<void(HDC dc)>& paint) {
-    const RECT whole = {0, 0, image.width, image.height};
+void PaintOverDeep(const CDeepImage& picture, CDeepImage& shown, const RECT& area,
+                   const std::function<void(HDC dc)>& paint, bool opaque) {
+    const RECT whole = {0, 0, picture.width, picture.height};
     RECT r;
     if (!::IntersectRect(&r, &area, &whole))
         return;
     const int w = r.right - r.left, h = r.bottom - r.top;
-    // Painted twice: over the area as 8 bits show it, and over its inverse. A pixel that either painting
-    // changed was painted, even where it was painted in the very colour it had: in the other picture it
-    // changed. Its colour is the first picture's (text blends into what lies under it).
-    CDibPicture over(w, h), inverse(w, h);
-    if (over.pixels == nullptr || inverse.pixels == nullptr)
+    CDibPicture over(w, h), inverse(opaque ? 0 : w, opaque ? 0 : h);
+    if (over.pixels == nullptr || (!opaque && inverse.pixels == nullptr))
         return;
     for (int y = 0; y < h; ++y) {
-        const UINT32* row = image.Row(r.top + y) + r.left;
+        const UINT32* row = picture.Row(r.top + y) + r.left;
         for (int x = 0; x < w; ++x) {
             over.pixels[y * w + x] = Narrowed(row[x]);
-            inverse.pixels[y * w + x] = over.pixels[y * w + x] ^ 0xFFFFFF;
+            if (!opaque)
+                inverse.pixels[y * w + x] = over.pixels[y * w + x] ^ 0xFFFFFF;
         }
     }
     for (HDC dc : {over.dc, inverse.dc}) {
+        if (dc == inverse.dc && opaque)
+            break;
         ::SetViewportOrgEx(dc, -r.left, -r.top, nullptr);
         paint(dc);
     }
     ::GdiFlush();
     for (int y = 0; y < h; ++y) {
-        UINT32* row = image.Row(r.top + y) + r.left;
+        const UINT32* under = picture.Row(r.top + y) + r.left;
+        UINT32* row = shown.Row(r.top + y) + r.left;
         for (int x = 0; x < w; ++x) {
             const size_t i = static_cast<size_t>(y) * w + x;
-            const UINT32 first = over.pixels[i] & 0xFFFFFF, second = inverse.pixels[i] & 0xFFFFFF;
-            if (first != Narrowed(row[x]) || second != (Narrowed(row[x]) ^ 0xFFFFFF))
-                row[x] = Widened(first);
+            const UINT32 first = over.pixels[i] & 0xFFFFFF, narrowed = Narrowed(under[x]);
+            const bool painted =
+                opaque || first != narrowed || (inverse.pixels[i] & 0xFFFFFF) != (narrowed ^ 0xFFFFFF);
+            row[x] = painted ? Widened(first) : under[x];
         }
     }
 }

@@ -1,29 +1,25 @@
 #include "PatternWindow.h"
 #include "DrawPatternMode.h"
-#include "HelpOverlay.h"
 #include "HelpText.h"
-#include "PaintOverDeep.h"
+#include "MonitorFunctions.h"
 #include "PatternTable.h"
-#include "ScreenText.h"
 #include "Texts.h"
 #include <algorithm>
 
 const char* const CPatternWindow::className = "calibration pattern wndclass";
 
 CPatternWindow::CPatternWindow(CPatternInput* owner, HINSTANCE instance, int screenIndex,
-                               const RECT& screenRect)
-    : CWindow(instance), owner(owner), canvas(nullptr), screenRect(screenRect), screenIndex(screenIndex),
-      mode(patternNone), screen{screenIndex + 1, 1, {0, 0, false}}, deepRefused(false) {
+                               const RECT& screenRect, CDeepDevices* devices)
+    : CQuietWindow(instance), owner(owner), canvas(nullptr), screenRect(screenRect), screenIndex(screenIndex),
+      mode(patternNone), screen{screenIndex + 1, 1, {0, 0, false}}, devices(devices), drawn(nullptr),
+      shown(nullptr), deepRefused(false) {
     classInfo.lpszClassName = className;
 }
 
 CPatternWindow::~CPatternWindow() {
     deep.reset();
+    gdi.reset();
     canvas.reset();
-    // Destroyed here, its WM_DESTROY still reaches this class, which only hides the window: the base
-    // class's default would post a quit, and a window goes away while the program runs when its
-    // monitor does.
-    Destroy();
 }
 
 bool CPatternWindow::RegisterClass(HINSTANCE instance) {
@@ -56,15 +52,15 @@ void CPatternWindow::SetMode(PatternMode newMode) {
             return;
         OnSize();
     }
-    Redraw();
+    if (mode != patternNone)
+        DrawPattern();
+    ShowAll();
 }
 
 void CPatternWindow::SetScreen(int newIndex, const RECT& newRect) {
-    const std::wstring label = ShownLabel();
     screenIndex = newIndex;
     if (::EqualRect(&screenRect, &newRect)) {
-        if (ShownLabel() != label) // the first screen's label has come or gone with the place in the list
-            Repaint();
+        ShowOn({}); // the first screen's label may have come or gone with the place in the list
         return;
     }
     screenRect = newRect;
@@ -72,37 +68,41 @@ void CPatternWindow::SetScreen(int newIndex, const RECT& newRect) {
     if (handle == nullptr)
         return;
     OnSize();
-    Redraw();
+    // A 10-bit output follows its screen even while hidden: its buffers are ready for the next content.
+    if (deep)
+        OpenDeep();
+    if (mode != patternNone)
+        DrawPattern();
+    ShowAll();
 }
 
 void CPatternWindow::Describe(const ScreenDescription& description) {
     if (description == screen)
         return;
-    const std::wstring warning = ShownWarning();
     screen = description;
-    if (content.overlay || ShownWarning() != warning)
-        Repaint();
+    ShowOn({});
 }
 
 void CPatternWindow::RemakeSurface() {
     if (canvas == nullptr)
         return;
-    deep.reset(); // the display's format may take a swap chain now, or no longer
+    // The display's format may take a swap chain now, or no longer.
+    DropDeep();
     deepRefused = false;
     canvas->Destroy();
     canvas->Create(screenRect.right - screenRect.left, screenRect.bottom - screenRect.top);
-    Redraw();
+    if (mode != patternNone)
+        DrawPattern();
+    ShowAll();
 }
 
 void CPatternWindow::SetContent(const ScreenContent& next, bool redraw) {
-    const std::wstring label = ShownLabel(), warning = ShownWarning();
-    const bool overlay = content.overlay;
     const bool draw = redraw || next.mode != mode || next.params != content.params;
     content = next;
     if (draw)
-        SetMode(content.mode); // draws and paints, label and all
-    else if (ShownLabel() != label || ShownWarning() != warning || content.overlay != overlay)
-        Repaint();
+        SetMode(content.mode); // draws and shows, label and all
+    else
+        ShowOn({});
 }
 
 std::wstring CPatternWindow::ShownLabel() const {
@@ -125,34 +125,26 @@ std::wstring CPatternWindow::ShownWarning() const {
                              screenRect.bottom - screenRect.top);
 }
 
-void CPatternWindow::Repaint() {
-    if (handle == nullptr)
-        return;
-    if (deep) {
-        PresentTenBits();
-        return;
-    }
-    Invalidate(nullptr, true);
-    Update();
-}
-
-void CPatternWindow::Redraw() {
-    if (mode != patternNone)
-        DrawPattern();
-    Repaint();
+void CPatternWindow::Finish() {
+    if (deep && shown == deep.get())
+        deep->Finish();
+    ::GdiFlush();
 }
 
 void CPatternWindow::DrawPattern() {
     if (canvas == nullptr)
         return;
     const int w = screenRect.right - screenRect.left, h = screenRect.bottom - screenRect.top;
+    drawn = gdi.get();
     if (!WantsTenBits()) {
-        deep.reset();
         DrawPatternMode(*canvas, mode, w, h, content.params);
         return;
     }
-    if (DrawTenBits(w, h))
+    if (OpenDeep()) {
+        FindPattern(mode)->drawDeep(deep->Picture(), content.params);
+        drawn = deep.get();
         return;
+    }
     // No 10 bits here: the content as a path of 8 bits carries it.
     PatternParams params = content.params;
     params.remote = NarrowedPatch(params.remote);
@@ -166,48 +158,74 @@ bool CPatternWindow::WantsTenBits() const {
     return mode != patternRemote || (content.params.remote.tenBits && screen.tenBitPatches);
 }
 
-bool CPatternWindow::DrawTenBits(int w, int h) {
-    if (deepRefused)
-        return false;
-    if (!deep)
-        deep.reset(new CDeepOutput(instance, handle));
-    if (!deep->Open(screenRect)) {
-        deep.reset();
+bool CPatternWindow::OpenDeep() {
+    // A palette display shows 8 bits at most.
+    if (deepRefused || devices == nullptr || canvas->bitsPerPixel == 8) {
         deepRefused = true;
         return false;
     }
-    deepPattern.Resize(w, h);
-    FindPattern(mode)->drawDeep(deepPattern, content.params);
-    PresentTenBits();
+    if (!deep)
+        deep.reset(new CDeepOutput(instance, handle, *devices));
+    if (!deep->Open(screenRect,
+                    CMonitorFunctions::Process().MonitorFromRect(&screenRect, MONITOR_DEFAULTTONEAREST))) {
+        DropDeep();
+        deepRefused = true;
+        return false;
+    }
     return true;
 }
 
-// The label and the help go over the 10-bit pattern as 8 bits carry them; the rest keeps its codes.
-void CPatternWindow::PresentTenBits() {
-    const std::wstring label = ShownLabel(), warning = ShownWarning();
-    if (label.empty() && warning.empty() && !content.overlay) {
-        deep->Present(deepPattern);
+void CPatternWindow::DropDeep() {
+    if (drawn == deep.get())
+        drawn = gdi.get();
+    if (shown == deep.get())
+        shown = gdi.get();
+    deep.reset();
+}
+
+Overlay CPatternWindow::ShownOverlay() const {
+    Overlay overlay;
+    overlay.width = screenRect.right - screenRect.left;
+    overlay.height = screenRect.bottom - screenRect.top;
+    overlay.label = ShownLabel();
+    overlay.warning = ShownWarning();
+    if (content.overlay)
+        overlay.help = HelpLines(screen, screenRect, screenIndex == 0);
+    return overlay;
+}
+
+void CPatternWindow::ShowAll() {
+    ShowOn({{0, 0, screenRect.right - screenRect.left, screenRect.bottom - screenRect.top}});
+}
+
+void CPatternWindow::ShowOn(const std::vector<RECT>& changed) {
+    if (handle == nullptr || gdi == nullptr)
+        return;
+    if (drawn == deep.get() && deep) {
+        if (deep->Show(changed, ShownOverlay())) {
+            shown = deep.get();
+            return;
+        }
+        // The present failed (its device went): as 8 bits carry it, until 10-bit content comes again.
+        drawn = gdi.get();
+        PatternParams params = content.params;
+        params.remote = NarrowedPatch(params.remote);
+        DrawPatternMode(*canvas, mode, screenRect.right - screenRect.left, screenRect.bottom - screenRect.top,
+                        params);
+        ShowAll();
         return;
     }
-    deepShown = deepPattern;
-    PaintOverDeep(deepShown, {0, 0, deepShown.width, deepShown.height}, [&](HDC dc) {
-        if (!label.empty())
-            PaintLabel(dc);
-        if (!warning.empty())
-            PaintWarning(dc);
-        if (content.overlay)
-            PaintOverlay(dc);
-    });
-    deep->Present(deepShown);
+    // GDI paints the screen from now on, under the swap chain's window; then that window goes.
+    shown = gdi.get();
+    gdi->Show(changed, ShownOverlay());
+    if (deep)
+        deep->Hide();
 }
 
 LRESULT CPatternWindow::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_CREATE:
         return OnCreate();
-    case WM_DESTROY:
-        Show(SW_HIDE);
-        return 0;
     case WM_SIZE:
         OnSize();
         return 0;
@@ -245,25 +263,13 @@ LRESULT CPatternWindow::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_WINDOWPOSCHANGING:
     case WM_WINDOWPOSCHANGED:
     case WM_SETFOCUS:
-        OnStacking(msg, lParam);
+        // The swap chain's window stays right over this one.
+        if (deep)
+            deep->OnOwnerMessage(msg, lParam);
         return ::DefWindowProcA(handle, msg, wParam, lParam);
     default:
-        return ::DefWindowProcA(handle, msg, wParam, lParam);
+        return CQuietWindow::WindowProc(msg, wParam, lParam);
     }
-}
-
-// While the 10-bit picture shows, it stays right over the window: raised, the window goes under it;
-// moved in the stacking or given the focus, it takes the picture's window along.
-void CPatternWindow::OnStacking(UINT msg, LPARAM lParam) {
-    if (!deep || deep->handle == nullptr)
-        return;
-    if (msg == WM_WINDOWPOSCHANGING) {
-        WINDOWPOS* pos = reinterpret_cast<WINDOWPOS*>(lParam);
-        if (!(pos->flags & SWP_NOZORDER) && pos->hwndInsertAfter == HWND_TOP)
-            pos->hwndInsertAfter = deep->handle;
-        return;
-    }
-    deep->KeepAbove(msg == WM_SETFOCUS);
 }
 
 LRESULT CPatternWindow::OnCreate() {
@@ -271,6 +277,8 @@ LRESULT CPatternWindow::OnCreate() {
     canvas->Create(1, 1);
     canvas->lightColor = 0x00FFFFFF;
     canvas->darkColor = 0x00000000;
+    gdi.reset(new CGdiOutput(handle, *canvas));
+    drawn = shown = gdi.get();
     return 0;
 }
 
@@ -285,41 +293,10 @@ void CPatternWindow::OnSize() {
 void CPatternWindow::OnPaint() {
     PAINTSTRUCT paint;
     ::BeginPaint(handle, &paint);
-    if (deep) { // the swap chain's window covers this one and shows the label and help itself
-        ::EndPaint(handle, &paint);
-        return;
-    }
-    if (canvas) // without one there is nothing to show, but the paint must end
-        canvas->PaintTo(paint);
-    if (!ShownLabel().empty())
-        PaintLabel(paint.hdc);
-    if (!ShownWarning().empty())
-        PaintWarning(paint.hdc);
-    if (content.overlay)
-        PaintOverlay(paint.hdc);
+    // Under the swap chain's window there is nothing to show; without a canvas, nothing to show from.
+    if (gdi && shown == gdi.get())
+        gdi->Paint(paint);
     ::EndPaint(handle, &paint);
-}
-
-void CPatternWindow::PaintLabel(HDC dc) {
-    const int h = screenRect.bottom - screenRect.top;
-    const int fontHeight = std::max(12, h / 54);
-    const std::wstring label = ShownLabel();
-    const CScreenText text(dc, fontHeight, label);
-    text.Draw(fontHeight, h - 2 * fontHeight, label, RGB(96, 96, 96)); // dim on black
-}
-
-// In the label's look, at the top left, within the screen.
-void CPatternWindow::PaintWarning(HDC dc) {
-    const int w = screenRect.right - screenRect.left, h = screenRect.bottom - screenRect.top;
-    const int fontHeight = std::max(12, h / 54);
-    const std::wstring warning = ShownWarning();
-    const CScreenText text(dc, fontHeight, warning);
-    text.DrawInBox({fontHeight, fontHeight, w - fontHeight, h - fontHeight}, warning, RGB(96, 96, 96));
-}
-
-void CPatternWindow::PaintOverlay(HDC dc) {
-    PaintHelpOverlay(dc, screenRect.right - screenRect.left, screenRect.bottom - screenRect.top,
-                     HelpLines(screen, screenRect, screenIndex == 0));
 }
 
 LRESULT CPatternWindow::OnSetCursor(WPARAM wParam, LPARAM lParam) {
@@ -339,7 +316,10 @@ LRESULT CPatternWindow::OnPaletteMessage(UINT msg, WPARAM wParam) {
     if (msg == WM_PALETTECHANGED && reinterpret_cast<HWND>(wParam) == handle)
         return 0;
     DrawPattern();
-    ::InvalidateRect(handle, nullptr, TRUE);
+    if (drawn == gdi.get())
+        ::InvalidateRect(handle, nullptr, TRUE);
+    else
+        ShowAll();
     // TRUE says a palette was realized, and the window system then tells every top-level window of
     // every program, waiting up to seconds for each one that is busy: on a display without a palette
     // that wait would come with every activation for nothing.

@@ -1,25 +1,28 @@
 #pragma once
 #include "Canvas.h"
-#include "DeepImage.h"
 #include "DeepOutput.h"
+#include "GdiOutput.h"
 #include "PatternInput.h"
 #include "PatternMode.h"
+#include "QuietWindow.h"
 #include "ScreenContent.h"
 #include "ScreenDescription.h"
-#include "Window.h"
 #include <memory>
 #include <string>
 
-// The borderless window covering one screen. It draws its mode's pattern into its canvas and paints
-// from it; keys and clicks go to its owner, which decides everything. Beside its mode it holds the rest
-// of what it shows as one value, and the description of its screen it is handed: painting never asks
-// the system. Content of more than 8 bits per colour (the depth chart; calibration software's patches
-// where the screen shows them at 10 bits) it shows through a 10-bit swap chain over the window, label
-// and help composed into the image; where none can be made, through the canvas as 8 bits carry it.
+// The borderless window covering one screen. It draws its mode's pattern and shows it; keys and clicks
+// go to its owner, which decides everything. Beside its mode it holds the rest of what it shows as one
+// value, and the description of its screen it is handed: painting never asks the system. Its content
+// reaches the screen through one of two outputs, each made once and kept: GDI from its canvas, and for
+// content of more than 8 bits per colour (the depth chart; calibration software's patches where the
+// screen shows them at 10 bits) a 10-bit swap chain over the window; where none can be made, the canvas
+// shows that content as 8 bits carry it. Label, warning and help lie over the pattern, never in it.
 // While it shows, neither the screen saver nor the display's power saving may start.
-class CPatternWindow : public CWindow {
+class CPatternWindow : public CQuietWindow {
   public:
-    CPatternWindow(CPatternInput* owner, HINSTANCE instance, int screenIndex, const RECT& screenRect);
+    // `devices` make the 10-bit outputs (null: content of more than 8 bits always goes through 8).
+    CPatternWindow(CPatternInput* owner, HINSTANCE instance, int screenIndex, const RECT& screenRect,
+                   CDeepDevices* devices = nullptr);
     ~CPatternWindow() override;
 
     static bool RegisterClass(HINSTANCE instance);
@@ -28,15 +31,15 @@ class CPatternWindow : public CWindow {
     void SetMode(PatternMode newMode);
     void DrawPattern();
     // The monitors changed: the window covers the screen at this place in the list and this rectangle
-    // from now on, and shows its pattern drawn for that size (nothing happens when both are unchanged).
+    // from now on, and shows its pattern drawn for that size (nothing is drawn when both are unchanged).
     void SetScreen(int newIndex, const RECT& newRect);
-    // What the help overlay says about this window's screen; repainted where the overlay shows it.
+    // What the help says about this window's screen; shown again where the help shows it.
     void Describe(const ScreenDescription& description);
-    // The display's format may have changed: the surface is made anew and the pattern drawn again.
+    // The display's format may have changed: the surface and the 10-bit output are made anew and the
+    // pattern drawn again.
     void RemakeSurface();
     // Shows the content on this window's screen: the pattern is drawn again when it or its parameters
-    // change or `redraw` asks for it; the label (the first screen's only) is shown over the pattern at
-    // the bottom left and the help overlay in a box in the centre, neither drawn into the canvas.
+    // change or `redraw` asks for it; the label (the first screen's only) and the help lie over it.
     void SetContent(const ScreenContent& content, bool redraw);
     // The label this window shows over its pattern: the content's on the first screen (with what this
     // screen's output carries, where the content asks for that), none elsewhere.
@@ -45,7 +48,12 @@ class CPatternWindow : public CWindow {
     // and never over calibration software's patch.
     std::wstring ShownWarning() const;
     // Whether the pattern shows at 10 bits per colour now, through the swap chain.
-    bool ShowsTenBits() const { return deep != nullptr; }
+    bool ShowsTenBits() const { return deep && shown == deep.get(); }
+    // Returns once what the window shows has reached the screen (a swap chain presents on a thread of its
+    // own).
+    void Finish();
+    // What the making of its 10-bit output took, step by step (all 0 where there is none).
+    CDeepOutput::Making DeepMaking() const { return deep ? deep->making : CDeepOutput::Making(); }
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
     CPatternInput* owner;
@@ -59,26 +67,27 @@ class CPatternWindow : public CWindow {
   private:
     // Whether the content needs more than 8 bits per colour here.
     bool WantsTenBits() const;
-    // Draws the content at 10 bits and shows it through the swap chain; false where none can be made.
-    bool DrawTenBits(int width, int height);
-    // Shows the 10-bit pattern with the label and the help composed into it.
-    void PresentTenBits();
+    // The 10-bit output, made where it is not yet, on this screen's rectangle; false where none can be.
+    bool OpenDeep();
+    // The 10-bit output goes; GDI shows the screen.
+    void DropDeep();
+    // What lies over the pattern now.
+    Overlay ShownOverlay() const;
+    // Puts the content on the screen through the output it was drawn for: the pattern where it changed,
+    // the overlay as it is now.
+    void ShowOn(const std::vector<RECT>& changed);
+    void ShowAll();
     LRESULT OnCreate();
     void OnSize();
     void OnPaint();
     LRESULT OnPaletteMessage(UINT msg, WPARAM wParam);
     LRESULT OnSysCommand(WPARAM wParam, LPARAM lParam);
-    void Redraw();
-    void Repaint();
-    void PaintLabel(HDC dc);
-    void PaintWarning(HDC dc);
-    // The screen's identity, and on the first screen every key, in a dark box over the pattern.
-    void PaintOverlay(HDC dc);
     LRESULT OnSetCursor(WPARAM wParam, LPARAM lParam);
-    void OnStacking(UINT msg, LPARAM lParam);
 
-    std::unique_ptr<CDeepOutput> deep; // while the pattern shows at 10 bits
-    CDeepImage deepPattern;            // the pattern at 10 bits
-    CDeepImage deepShown;              // with the label and the help over it
-    bool deepRefused;                  // no swap chain could be made for this screen as it is
+    CDeepDevices* devices;
+    std::unique_ptr<CGdiOutput> gdi;   // made with the canvas
+    std::unique_ptr<CDeepOutput> deep; // made the first time content needs 10 bits here
+    CScreenOutput* drawn;              // the output the pattern was drawn for last
+    CScreenOutput* shown;              // the output that shows the screen now
+    bool deepRefused;                  // no 10-bit output could be made for this screen as it is
 };

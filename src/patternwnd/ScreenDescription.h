@@ -11,7 +11,8 @@ struct ScreenDescription {
     bool tenBitPatches = false;
 
     bool operator==(const ScreenDescription& o) const {
-        return number == o.number && count == o.count && details == o.details && tenBitPatches == o.tenBitPatches;
+        return number == o.number && count == o.count && details == o.details &&
+               tenBitPatches == o.tenBitPatches;
     }
     bool operator!=(const ScreenDescription& o) const { return !(*this == o); }
 };

@@ -38,8 +38,8 @@ bool CScreenText::HasGlyphs(HDC dc, const std::wstring& text) {
 }
 
 std::wstring CScreenText::ChooseFace(HDC dc, int height, const std::wstring& sample) {
-    static const wchar_t* const faces[] = {L"",           L"Meiryo UI", L"Yu Gothic UI",     L"MS UI Gothic",
-                                           L"IPAGothic",  L"VL Gothic", L"Noto Sans CJK JP", L"TakaoGothic"};
+    static const wchar_t* const faces[] = {L"",          L"Meiryo UI", L"Yu Gothic UI",     L"MS UI Gothic",
+                                           L"IPAGothic", L"VL Gothic", L"Noto Sans CJK JP", L"TakaoGothic"};
     for (const wchar_t* candidate : faces) {
         CFont tried(MakeFont(height, candidate));
         CGdiSelect selectedTried(dc, tried);
@@ -69,5 +69,6 @@ void CScreenText::Draw(int x, int y, const std::wstring& text, COLORREF color) c
 void CScreenText::DrawInBox(const RECT& box, const std::wstring& text, COLORREF color) const {
     ::SetTextColor(dc, color);
     RECT r = box;
-    ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
+    ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r,
+                DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
 }

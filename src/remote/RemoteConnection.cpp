@@ -10,7 +10,7 @@ const char* const CRemoteConnection::className = "tessaryn remote wndclass";
 
 CRemoteConnection::CRemoteConnection(HINSTANCE instance, CRemoteListener* listener, RemoteProtocol protocol,
                                      const RemoteTarget& target)
-    : CWindow(instance), listener(listener), protocol(protocol), target(target), winsock(false),
+    : CQuietWindow(instance), listener(listener), protocol(protocol), target(target), winsock(false),
       socket(INVALID_SOCKET), lookup(nullptr), address(INADDR_NONE), hostBuffer(MAXGETHOSTSTRUCT),
       shown(RGB(0, 0, 0)), requests(0) {
     classInfo.lpszClassName = className;
@@ -20,8 +20,7 @@ CRemoteConnection::~CRemoteConnection() {
     CloseSocket();
     if (lookup != nullptr)
         ::WSACancelAsyncRequest(lookup);
-    // Its WM_DESTROY must reach this class, not the base's default, which would end the program.
-    Destroy();
+    Destroy(); // before Winsock ends: nothing of it reports to the window any more
     if (winsock)
         ::WSACleanup();
 }
@@ -29,9 +28,7 @@ CRemoteConnection::~CRemoteConnection() {
 bool CRemoteConnection::Start() {
     WSADATA data;
     winsock = ::WSAStartup(MAKEWORD(2, 2), &data) == 0;
-    WNDCLASSEXA existing = {};
-    existing.cbSize = sizeof existing;
-    if (!winsock || (!::GetClassInfoExA(instance, className, &existing) && !Register()))
+    if (!winsock || !RegisterOnce())
         return false;
     if (!Create(0, 0, HWND_MESSAGE, nullptr, nullptr))
         return false;
@@ -54,10 +51,8 @@ LRESULT CRemoteConnection::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         else
             Retry(Waiting()); // a message began and never ended
         return 0;
-    case WM_DESTROY:
-        return 0;
     default:
-        return ::DefWindowProcA(handle, msg, wParam, lParam);
+        return CQuietWindow::WindowProc(msg, wParam, lParam);
     }
 }
 

@@ -2,7 +2,7 @@
 #include "RemoteListener.h"
 #include "RemoteTarget.h"
 #include "ResolveFraming.h"
-#include "Window.h"
+#include "QuietWindow.h"
 #include <string>
 #include <vector>
 
@@ -12,7 +12,7 @@
 // this object's message-only window, so the network never holds up the program. A refused or lost
 // connection is tried again every retryPeriod; a message stalled halfway for stallPeriod, a bad length
 // or a broken answer drops the connection, and it is tried again.
-class CRemoteConnection : public CWindow {
+class CRemoteConnection : public CQuietWindow {
   public:
     CRemoteConnection(HINSTANCE instance, CRemoteListener* listener, RemoteProtocol protocol,
                       const RemoteTarget& target);

@@ -95,11 +95,16 @@ expected() {
     echo "$file"
 }
 
-# top_window_at GEOMETRY: the uppermost window of ours that covers exactly that head (xwininfo lists the
-# root's children from the top): where a pattern shows at 10 bits, the window of its swap chain.
+# top_window_at GEOMETRY: the uppermost shown window of ours that covers exactly that head (xwininfo
+# lists the root's children from the top, shown or not): where a pattern shows at 10 bits, the window of
+# its swap chain, which stays, hidden, while the screen shows 8 bits.
 top_window_at() {
-    xwininfo -root -children | awk -v want="$1" '/"tessaryn.exe"/ {
-        for (i = 1; i <= NF; ++i) if ($i == want) { print $1; exit } }'
+    local id
+    for id in $(xwininfo -root -children | awk -v want="$1" '/"tessaryn.exe"/ {
+        for (i = 1; i <= NF; ++i) if ($i == want) print $1 }'); do
+        xwininfo -id "$id" | grep -q 'Map State: IsViewable' && { echo "$id"; return 0; }
+    done
+    return 1
 }
 
 # shoot: what the heads show now, for `shows` to look at. On a palette display (bits=8) each window is

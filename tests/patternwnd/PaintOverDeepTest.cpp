@@ -34,6 +34,7 @@ TEST(PaintOverDeep, PaintedPixelsWidenedFromEightBitsAndEveryOtherKeepsItsCode) 
         std::vector<Fill> fills;
         RECT painted;        // where the image must change (clipped to the area)
         UINT32 paintedPixel; // to this
+        bool opaque = false; // the drawing covers the whole area: painted once
     } cases[] = {
         {"a box in the middle",
          {0, 0, 40, 30},
@@ -56,17 +57,26 @@ TEST(PaintOverDeep, PaintedPixelsWidenedFromEightBitsAndEveryOtherKeepsItsCode) 
          {35, 25, 40, 30},
          DeepPixel(943, 943, 943)},
         {"nothing painted", {0, 0, 40, 30}, {}, {0, 0, 0, 0}, 0},
+        {"an opaque box, painted once",
+         {5, 5, 25, 15},
+         {{{5, 5, 25, 15}, RGB(20, 20, 20)}},
+         {5, 5, 25, 15},
+         DeepPixel(80, 80, 80),
+         true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         const CDeepImage before = CodesImage();
-        CDeepImage image = before;
-        PaintOverDeep(image, c.area, [&](HDC dc) {
-            for (const Fill& fill : c.fills) {
-                CBrush brush(::CreateSolidBrush(fill.color));
-                ::FillRect(dc, &fill.rect, brush);
-            }
-        });
+        CDeepImage image = CodesImage(); // where it lies the image shown may be anything: it is written
+        PaintOverDeep(
+            before, image, c.area,
+            [&](HDC dc) {
+                for (const Fill& fill : c.fills) {
+                    CBrush brush(::CreateSolidBrush(fill.color));
+                    ::FillRect(dc, &fill.rect, brush);
+                }
+            },
+            c.opaque);
         int wrong = 0;
         for (int y = 0; y < 30; ++y)
             for (int x = 0; x < 40; ++x) {

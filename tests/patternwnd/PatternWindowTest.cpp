@@ -35,7 +35,12 @@ class PatternWindowTest : public testing::Test {
   protected:
     void SetUp() override {
         CPatternWindow::RegisterClass(::GetModuleHandleA(nullptr));
-        window.reset(new CPatternWindow(&owner, ::GetModuleHandleA(nullptr), 0, screen));
+        MakeWindow(nullptr);
+    }
+    // The window anew, making its 10-bit outputs with these devices (null: none).
+    void MakeWindow(CDeepDevices* devices) {
+        window.reset();
+        window.reset(new CPatternWindow(&owner, ::GetModuleHandleA(nullptr), 0, screen, devices));
         ASSERT_TRUE(window->Create());
         window->Show(SW_SHOWNORMAL);
         window->Update();
@@ -246,21 +251,20 @@ TEST_F(PatternWindowTest, DeepContentShowsAtTenBitsOrAsEightBitsCarryIt) {
     // 1020 show as 1, 171 and 254; the background 7, 684 and 944 as 2, 170 and 235.
     patch.params.remote = {
         RGB(0, 0, 0), RGB(0, 0, 0), 0.5, 0, 0.5, 1, DeepPixel(7, 684, 944), DeepPixel(3, 688, 1020), true};
-    ScreenDescription tenBits = window->screen;
-    tenBits.tenBitPatches = true;
-    window->Describe(tenBits);
     const struct {
         const char* what;
-        CDeepOutput::ProcLookup lookup;
+        CDeepDevices::ProcLookup lookup;
         DWORD format;
     } refusals[] = {
         {"no Direct3D 11", &NoDirect3D, DXGI_FORMAT_R10G10B10A2_UNORM},
-        {"a format no swap chain takes", &CDeepOutput::LookUpInD3D11, DXGI_FORMAT_R32G32B32_FLOAT}};
+        {"a format no swap chain takes", &CDeepDevices::LookUpInD3D11, DXGI_FORMAT_R32G32B32_FLOAT}};
     for (const auto& refusal : refusals) {
         SCOPED_TRACE(refusal.what);
-        CDeepOutput::lookup = refusal.lookup;
-        CDeepOutput::format = refusal.format;
-        window->RemakeSurface();
+        CDeepDevices devices(refusal.lookup, refusal.format);
+        MakeWindow(&devices);
+        ScreenDescription tenBits = window->screen;
+        tenBits.tenBitPatches = true;
+        window->Describe(tenBits);
         window->SetContent(chart, true);
         EXPECT_FALSE(window->ShowsTenBits());
         const Pixels canvas = ReadPixels(window->canvas->memDC, 0, 0, 320, 240);
@@ -275,10 +279,13 @@ TEST_F(PatternWindowTest, DeepContentShowsAtTenBitsOrAsEightBitsCarryIt) {
         EXPECT_TRUE(RectIs(narrowed, {160, 0, 320, 240}, RGB(1, 171, 254))) << "the patch as 8 bits carry it";
         EXPECT_TRUE(RectIs(narrowed, {0, 0, 160, 240}, RGB(2, 170, 235)))
             << "the background as 8 bits carry it";
+        window.reset();
     }
-    CDeepOutput::lookup = &CDeepOutput::LookUpInD3D11;
-    CDeepOutput::format = DXGI_FORMAT_R10G10B10A2_UNORM;
-    window->RemakeSurface();
+    CDeepDevices devices;
+    MakeWindow(&devices);
+    ScreenDescription tenBits = window->screen;
+    tenBits.tenBitPatches = true;
+    window->Describe(tenBits);
     window->SetContent(chart, true);
     EXPECT_TRUE(window->ShowsTenBits()) << "Direct3D 11 runs on the bench";
     EXPECT_EQ(window->ShownLabel().find(L"No 10-bit output"), std::wstring::npos);
@@ -290,6 +297,9 @@ TEST_F(PatternWindowTest, DeepContentShowsAtTenBitsOrAsEightBitsCarryIt) {
     EXPECT_FALSE(window->ShowsTenBits());
     window->SetContent(ScreenContent(), true);
     EXPECT_FALSE(window->ShowsTenBits());
+    EXPECT_EQ(devices.devicesMade, 1);
+    EXPECT_EQ(devices.swapChainsMade, 1) << "the swap chain is kept between 10-bit contents";
+    window.reset(); // before the devices
 }
 
 TEST_F(PatternWindowTest, AWindowThatWasNeverCreatedOnlyRecordsItsMode) {
