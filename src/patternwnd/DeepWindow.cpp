@@ -25,13 +25,21 @@ void CDeepWindow::ShowOver() {
     if (::IsWindowVisible(handle))
         return;
     Show(SW_SHOWNOACTIVATE);
-    KeepAbove(::GetFocus() == owner);
+    if (!Restack(::GetFocus() == owner))
+        repaint(); // shown again, the window may have lost its picture while hidden
 }
 
 void CDeepWindow::KeepAbove(bool foreground) {
-    if (handle == nullptr || !::IsWindowVisible(handle))
-        return;
+    if (handle != nullptr && ::IsWindowVisible(handle))
+        Restack(foreground);
+}
+
+bool CDeepWindow::Restack(bool foreground) {
     const UINT flags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER;
+    // Right above its owner already, which has not been given the focus: nothing covered it. (Given the
+    // focus, Wine raises the owner's X window whatever the window system's order says.)
+    if (!foreground && ::GetWindow(owner, GW_HWNDPREV) == handle)
+        return false;
     if (foreground) {
         // The owner has the focus, so both belong on top. Wine without a window manager raises a window
         // it gives the focus to past the windows it owns, and skips a move to where the window already
@@ -46,6 +54,7 @@ void CDeepWindow::KeepAbove(bool foreground) {
     }
     // Uncovered, the window may have lost its picture.
     repaint();
+    return true;
 }
 
 void CDeepWindow::OnOwnerMessage(UINT msg, LPARAM lParam) {

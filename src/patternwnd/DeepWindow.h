@@ -25,6 +25,9 @@ class CDeepWindow : public CQuietWindow {
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
   private:
+    // KeepAbove's work: true where the window was moved in the stacking (and its picture presented).
+    bool Restack(bool foreground);
+
     HWND owner;
     std::function<void()> repaint;
 };

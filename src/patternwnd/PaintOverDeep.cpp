@@ -38,15 +38,28 @@ class CDibPicture {
     UINT32* pixels = nullptr;
 };
 
+// Each code's 8-bit level and each level's code, looked up: a help box has a million pixels.
+struct Levels {
+    BYTE eight[1024];
+    UINT32 ten[256];
+    Levels() {
+        for (int c = 0; c < 1024; ++c)
+            eight[c] = static_cast<BYTE>(EightBitLevel(c));
+        for (int v = 0; v < 256; ++v)
+            ten[v] = static_cast<UINT32>(TenBitCode(v));
+    }
+};
+const Levels levels;
+
 // A 10-bit pixel as an 8-bit path shows it, as GDI stores it (0x00RRGGBB).
 UINT32 Narrowed(UINT32 p) {
-    return (static_cast<UINT32>(EightBitLevel(p & 0x3FF)) << 16) |
-           (static_cast<UINT32>(EightBitLevel((p >> 10) & 0x3FF)) << 8) |
-           static_cast<UINT32>(EightBitLevel((p >> 20) & 0x3FF));
+    return (static_cast<UINT32>(levels.eight[p & 0x3FF]) << 16) |
+           (static_cast<UINT32>(levels.eight[(p >> 10) & 0x3FF]) << 8) | levels.eight[(p >> 20) & 0x3FF];
 }
 
 UINT32 Widened(UINT32 gdi) {
-    return DeepPixel(TenBitCode((gdi >> 16) & 0xFF), TenBitCode((gdi >> 8) & 0xFF), TenBitCode(gdi & 0xFF));
+    return 0xC0000000u | (levels.ten[gdi & 0xFF] << 20) | (levels.ten[(gdi >> 8) & 0xFF] << 10) |
+           levels.ten[(gdi >> 16) & 0xFF];
 }
 
 } // namespace
@@ -61,12 +74,12 @@ void PaintOverDeep(const CDeepImage& picture, CDeepImage& shown, const RECT& are
     CDibPicture over(w, h), inverse(opaque ? 0 : w, opaque ? 0 : h);
     if (over.pixels == nullptr || (!opaque && inverse.pixels == nullptr))
         return;
-    for (int y = 0; y < h; ++y) {
+    // Under an opaque drawing nothing of the picture shows: it is not looked at.
+    for (int y = 0; y < h && !opaque; ++y) {
         const UINT32* row = picture.Row(r.top + y) + r.left;
         for (int x = 0; x < w; ++x) {
             over.pixels[y * w + x] = Narrowed(row[x]);
-            if (!opaque)
-                inverse.pixels[y * w + x] = over.pixels[y * w + x] ^ 0xFFFFFF;
+            inverse.pixels[y * w + x] = over.pixels[y * w + x] ^ 0xFFFFFF;
         }
     }
     for (HDC dc : {over.dc, inverse.dc}) {
@@ -79,12 +92,18 @@ void PaintOverDeep(const CDeepImage& picture, CDeepImage& shown, const RECT& are
     for (int y = 0; y < h; ++y) {
         const UINT32* under = picture.Row(r.top + y) + r.left;
         UINT32* row = shown.Row(r.top + y) + r.left;
+        const UINT32* first = over.pixels + static_cast<size_t>(y) * w;
+        if (opaque) {
+            for (int x = 0; x < w; ++x)
+                row[x] = Widened(first[x]);
+            continue;
+        }
+        const UINT32* second = inverse.pixels + static_cast<size_t>(y) * w;
         for (int x = 0; x < w; ++x) {
-            const size_t i = static_cast<size_t>(y) * w + x;
-            const UINT32 first = over.pixels[i] & 0xFFFFFF, narrowed = Narrowed(under[x]);
+            const UINT32 narrowed = Narrowed(under[x]);
             const bool painted =
-                opaque || first != narrowed || (inverse.pixels[i] & 0xFFFFFF) != (narrowed ^ 0xFFFFFF);
-            row[x] = painted ? Widened(first) : under[x];
+                (first[x] & 0xFFFFFF) != narrowed || (second[x] & 0xFFFFFF) != (narrowed ^ 0xFFFFFF);
+            row[x] = painted ? Widened(first[x]) : under[x];
         }
     }
 }

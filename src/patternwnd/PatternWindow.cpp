@@ -1,24 +1,19 @@
 #include "PatternWindow.h"
 #include "DrawPatternMode.h"
-#include "HelpText.h"
-#include "MonitorFunctions.h"
 #include "PatternTable.h"
-#include "Texts.h"
-#include <algorithm>
+#include "WindowOverlay.h"
 
 const char* const CPatternWindow::className = "calibration pattern wndclass";
 
 CPatternWindow::CPatternWindow(CPatternInput* owner, HINSTANCE instance, int screenIndex,
                                const RECT& screenRect, CDeepDevices* devices)
     : CQuietWindow(instance), owner(owner), canvas(nullptr), screenRect(screenRect), screenIndex(screenIndex),
-      mode(patternNone), screen{screenIndex + 1, 1, {0, 0, false}}, devices(devices), drawn(nullptr),
-      shown(nullptr), deepRefused(false) {
+      mode(patternNone), screen{screenIndex + 1, 1, {0, 0, false}}, devices(devices) {
     classInfo.lpszClassName = className;
 }
 
 CPatternWindow::~CPatternWindow() {
-    deep.reset();
-    gdi.reset();
+    outputs.reset();
     canvas.reset();
 }
 
@@ -52,9 +47,7 @@ void CPatternWindow::SetMode(PatternMode newMode) {
             return;
         OnSize();
     }
-    if (mode != patternNone)
-        DrawPattern();
-    ShowAll();
+    Redraw();
 }
 
 void CPatternWindow::SetScreen(int newIndex, const RECT& newRect) {
@@ -64,16 +57,11 @@ void CPatternWindow::SetScreen(int newIndex, const RECT& newRect) {
         return;
     }
     screenRect = newRect;
-    deepRefused = false;
     if (handle == nullptr)
         return;
     OnSize();
-    // A 10-bit output follows its screen even while hidden: its buffers are ready for the next content.
-    if (deep)
-        OpenDeep();
-    if (mode != patternNone)
-        DrawPattern();
-    ShowAll();
+    outputs->Follow(screenRect); // its buffers ready for the next 10-bit content
+    Redraw();
 }
 
 void CPatternWindow::Describe(const ScreenDescription& description) {
@@ -86,11 +74,13 @@ void CPatternWindow::Describe(const ScreenDescription& description) {
 void CPatternWindow::RemakeSurface() {
     if (canvas == nullptr)
         return;
-    // The display's format may take a swap chain now, or no longer.
-    DropDeep();
-    deepRefused = false;
+    outputs->Drop(); // the display's format may take a swap chain now, or no longer
     canvas->Destroy();
     canvas->Create(screenRect.right - screenRect.left, screenRect.bottom - screenRect.top);
+    Redraw();
+}
+
+void CPatternWindow::Redraw() {
     if (mode != patternNone)
         DrawPattern();
     ShowAll();
@@ -106,49 +96,37 @@ void CPatternWindow::SetContent(const ScreenContent& next, bool redraw) {
 }
 
 std::wstring CPatternWindow::ShownLabel() const {
-    if (screenIndex != 0 || content.label.empty())
-        return std::wstring();
-    if (!content.outputNote)
-        return content.label;
-    const int bits = screen.details.bitsPerColor;
-    return content.label + L" " +
-           (deepRefused ? LoadText(IDS_NO_DEEP_OUTPUT)
-            : bits > 0  ? FormatText(IDS_OUTPUT_BITS, {Number(bits)})
-                        : LoadText(IDS_OUTPUT_UNKNOWN));
+    return ShownOverlay().label;
 }
 
 std::wstring CPatternWindow::ShownWarning() const {
-    if (mode == patternRemote ||
-        std::find(content.warned.begin(), content.warned.end(), screen.number) == content.warned.end())
-        return std::wstring();
-    return NativeModeWarning(screen.details.edid, screenRect.right - screenRect.left,
-                             screenRect.bottom - screenRect.top);
+    return ShownOverlay().warning;
 }
 
 void CPatternWindow::Finish() {
-    if (deep && shown == deep.get())
-        deep->Finish();
-    ::GdiFlush();
+    if (outputs)
+        outputs->Finish();
 }
 
 void CPatternWindow::DrawPattern() {
     if (canvas == nullptr)
         return;
-    const int w = screenRect.right - screenRect.left, h = screenRect.bottom - screenRect.top;
-    drawn = gdi.get();
-    if (!WantsTenBits()) {
-        DrawPatternMode(*canvas, mode, w, h, content.params);
-        return;
-    }
-    if (OpenDeep()) {
-        FindPattern(mode)->drawDeep(deep->Picture(), content.params);
-        drawn = deep.get();
-        return;
-    }
-    // No 10 bits here: the content as a path of 8 bits carries it.
+    if (WantsTenBits())
+        if (CDeepImage* picture = outputs->DeepPicture(screenRect, canvas->bitsPerPixel == 8)) {
+            FindPattern(mode)->drawDeep(*picture, content.params);
+            return;
+        }
+    DrawIntoCanvas();
+}
+
+// Content of more than 8 bits that no 10-bit output shows goes into the canvas as 8 bits carry it.
+void CPatternWindow::DrawIntoCanvas() {
     PatternParams params = content.params;
-    params.remote = NarrowedPatch(params.remote);
-    DrawPatternMode(*canvas, mode, w, h, params);
+    if (WantsTenBits())
+        params.remote = NarrowedPatch(params.remote);
+    DrawPatternMode(*canvas, mode, screenRect.right - screenRect.left, screenRect.bottom - screenRect.top,
+                    params);
+    outputs->DrewCanvas();
 }
 
 bool CPatternWindow::WantsTenBits() const {
@@ -158,40 +136,8 @@ bool CPatternWindow::WantsTenBits() const {
     return mode != patternRemote || (content.params.remote.tenBits && screen.tenBitPatches);
 }
 
-bool CPatternWindow::OpenDeep() {
-    // A palette display shows 8 bits at most.
-    if (deepRefused || devices == nullptr || canvas->bitsPerPixel == 8) {
-        deepRefused = true;
-        return false;
-    }
-    if (!deep)
-        deep.reset(new CDeepOutput(instance, handle, *devices));
-    if (!deep->Open(screenRect,
-                    CMonitorFunctions::Process().MonitorFromRect(&screenRect, MONITOR_DEFAULTTONEAREST))) {
-        DropDeep();
-        deepRefused = true;
-        return false;
-    }
-    return true;
-}
-
-void CPatternWindow::DropDeep() {
-    if (drawn == deep.get())
-        drawn = gdi.get();
-    if (shown == deep.get())
-        shown = gdi.get();
-    deep.reset();
-}
-
 Overlay CPatternWindow::ShownOverlay() const {
-    Overlay overlay;
-    overlay.width = screenRect.right - screenRect.left;
-    overlay.height = screenRect.bottom - screenRect.top;
-    overlay.label = ShownLabel();
-    overlay.warning = ShownWarning();
-    if (content.overlay)
-        overlay.help = HelpLines(screen, screenRect, screenIndex == 0);
-    return overlay;
+    return WindowOverlay(content, screen, screenRect, screenIndex, outputs && outputs->Refused());
 }
 
 void CPatternWindow::ShowAll() {
@@ -199,27 +145,13 @@ void CPatternWindow::ShowAll() {
 }
 
 void CPatternWindow::ShowOn(const std::vector<RECT>& changed) {
-    if (handle == nullptr || gdi == nullptr)
+    if (handle == nullptr || !outputs)
         return;
-    if (drawn == deep.get() && deep) {
-        if (deep->Show(changed, ShownOverlay())) {
-            shown = deep.get();
-            return;
-        }
-        // The present failed (its device went): as 8 bits carry it, until 10-bit content comes again.
-        drawn = gdi.get();
-        PatternParams params = content.params;
-        params.remote = NarrowedPatch(params.remote);
-        DrawPatternMode(*canvas, mode, screenRect.right - screenRect.left, screenRect.bottom - screenRect.top,
-                        params);
+    if (!outputs->Show(changed, ShownOverlay())) {
+        // The swap chain failed to present (its device went): 8 bits, until 10-bit content comes again.
+        DrawIntoCanvas();
         ShowAll();
-        return;
     }
-    // GDI paints the screen from now on, under the swap chain's window; then that window goes.
-    shown = gdi.get();
-    gdi->Show(changed, ShownOverlay());
-    if (deep)
-        deep->Hide();
 }
 
 LRESULT CPatternWindow::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -264,8 +196,8 @@ LRESULT CPatternWindow::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_WINDOWPOSCHANGED:
     case WM_SETFOCUS:
         // The swap chain's window stays right over this one.
-        if (deep)
-            deep->OnOwnerMessage(msg, lParam);
+        if (outputs)
+            outputs->OnWindowMessage(msg, lParam);
         return ::DefWindowProcA(handle, msg, wParam, lParam);
     default:
         return CQuietWindow::WindowProc(msg, wParam, lParam);
@@ -277,8 +209,7 @@ LRESULT CPatternWindow::OnCreate() {
     canvas->Create(1, 1);
     canvas->lightColor = 0x00FFFFFF;
     canvas->darkColor = 0x00000000;
-    gdi.reset(new CGdiOutput(handle, *canvas));
-    drawn = shown = gdi.get();
+    outputs.reset(new CScreenOutputs(instance, handle, *canvas, devices));
     return 0;
 }
 
@@ -293,9 +224,8 @@ void CPatternWindow::OnSize() {
 void CPatternWindow::OnPaint() {
     PAINTSTRUCT paint;
     ::BeginPaint(handle, &paint);
-    // Under the swap chain's window there is nothing to show; without a canvas, nothing to show from.
-    if (gdi && shown == gdi.get())
-        gdi->Paint(paint);
+    if (outputs) // without a canvas there is nothing to show
+        outputs->Paint(paint);
     ::EndPaint(handle, &paint);
 }
 
@@ -315,11 +245,11 @@ LRESULT CPatternWindow::OnPaletteMessage(UINT msg, WPARAM wParam) {
     // shown. Redrawing now would realize a new palette, change the system palette again, and so on.
     if (msg == WM_PALETTECHANGED && reinterpret_cast<HWND>(wParam) == handle)
         return 0;
+    // A 10-bit picture has no palette: nothing of it depends on the system's.
+    if (outputs->ShowsTenBits())
+        return 0;
     DrawPattern();
-    if (drawn == gdi.get())
-        ::InvalidateRect(handle, nullptr, TRUE);
-    else
-        ShowAll();
+    ::InvalidateRect(handle, nullptr, TRUE);
     // TRUE says a palette was realized, and the window system then tells every top-level window of
     // every program, waiting up to seconds for each one that is busy: on a display without a palette
     // that wait would come with every activation for nothing.

@@ -1,7 +1,6 @@
 #pragma once
 #include "Canvas.h"
-#include "DeepOutput.h"
-#include "GdiOutput.h"
+#include "ScreenOutputs.h"
 #include "PatternInput.h"
 #include "PatternMode.h"
 #include "QuietWindow.h"
@@ -48,12 +47,12 @@ class CPatternWindow : public CQuietWindow {
     // and never over calibration software's patch.
     std::wstring ShownWarning() const;
     // Whether the pattern shows at 10 bits per colour now, through the swap chain.
-    bool ShowsTenBits() const { return deep && shown == deep.get(); }
+    bool ShowsTenBits() const { return outputs && outputs->ShowsTenBits(); }
     // Returns once what the window shows has reached the screen (a swap chain presents on a thread of its
     // own).
     void Finish();
     // What the making of its 10-bit output took, step by step (all 0 where there is none).
-    CDeepOutput::Making DeepMaking() const { return deep ? deep->making : CDeepOutput::Making(); }
+    CDeepOutput::Making DeepMaking() const { return outputs ? outputs->DeepMaking() : CDeepOutput::Making(); }
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
     CPatternInput* owner;
@@ -67,10 +66,9 @@ class CPatternWindow : public CQuietWindow {
   private:
     // Whether the content needs more than 8 bits per colour here.
     bool WantsTenBits() const;
-    // The 10-bit output, made where it is not yet, on this screen's rectangle; false where none can be.
-    bool OpenDeep();
-    // The 10-bit output goes; GDI shows the screen.
-    void DropDeep();
+    void DrawIntoCanvas();
+    // The pattern drawn again (where there is one) and shown whole.
+    void Redraw();
     // What lies over the pattern now.
     Overlay ShownOverlay() const;
     // Puts the content on the screen through the output it was drawn for: the pattern where it changed,
@@ -85,9 +83,5 @@ class CPatternWindow : public CQuietWindow {
     LRESULT OnSetCursor(WPARAM wParam, LPARAM lParam);
 
     CDeepDevices* devices;
-    std::unique_ptr<CGdiOutput> gdi;   // made with the canvas
-    std::unique_ptr<CDeepOutput> deep; // made the first time content needs 10 bits here
-    CScreenOutput* drawn;              // the output the pattern was drawn for last
-    CScreenOutput* shown;              // the output that shows the screen now
-    bool deepRefused;                  // no 10-bit output could be made for this screen as it is
+    std::unique_ptr<CScreenOutputs> outputs; // made with the canvas
 };

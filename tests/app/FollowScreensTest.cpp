@@ -5,7 +5,6 @@
 #include "OurWindows.h"
 #include "PatternWindow.h"
 #include "Pixels.h"
-#include "RemotePatch.h"
 #include "TestWindow.h"
 #include <gtest/gtest.h>
 #include <cstdio>
@@ -287,41 +286,6 @@ TEST(KeepAwake, TheDisplaysStayOnWhileTheFrameLivesAndTheProgramRunsWithoutTheFu
         frame.reset();
         const std::vector<EXECUTION_STATE> released = {held[0], ES_CONTINUOUS};
         EXPECT_EQ(states, present ? released : none);
-        UnregisterProgramClasses();
-        DropQuitMessages();
-    }
-}
-
-// Three screens whose monitors the system says take no more than 8 bits, an unknown number, and 10.
-ScreenLayout ScreensOfThreeDepths() {
-    return {{A, {32, 60, true, 8}}, {B, {32, 60, false, 0}}, {D, {32, 60, false, 10}}};
-}
-
-// Calibration software's 10-bit patches show at 10 bits where /depth says so; left to the program,
-// only where the system says the screen takes more than 8 bits, never where it does not say.
-TEST(PatchDepth, TenBitPatchesShowAtTenBitsWhereChosenOrWhereTheScreenIsKnownToTakeThem) {
-    const struct {
-        const char* what;
-        CScreenWindows::PatchDepth depth;
-        std::vector<bool> tenBits; // on the screens of 8, unknown and 10 bits
-    } cases[] = {{"automatic", CScreenWindows::PatchDepth::automatic, {false, false, true}},
-                 {"/depth 8", CScreenWindows::PatchDepth::eight, {false, false, false}},
-                 {"/depth 10", CScreenWindows::PatchDepth::ten, {true, true, true}}};
-    RemotePatch patch = EightBitPatch(RGB(0, 0, 0), RGB(0, 0, 0), 0.25, 0.25, 0.5, 0.5);
-    patch.color10 = DeepPixel(514, 2, 1021);
-    patch.tenBits = true;
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        std::unique_ptr<CFrame> frame(new CFrame(::GetModuleHandleA(nullptr)));
-        frame->screenSource = &ScreensOfThreeDepths;
-        frame->patchDepth = c.depth;
-        frame->RegsiterClass();
-        ASSERT_TRUE(frame->Create());
-        frame->OnRemotePatch(patch);
-        ASSERT_EQ(frame->windows.size(), 3u);
-        for (size_t i = 0; i < 3; ++i)
-            EXPECT_EQ(frame->windows[i]->ShowsTenBits(), c.tenBits[i]) << "screen " << i + 1;
-        frame.reset();
         UnregisterProgramClasses();
         DropQuitMessages();
     }

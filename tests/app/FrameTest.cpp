@@ -209,29 +209,6 @@ TEST_F(FrameTest, TheCheckerboardKeyTogglesItsInversionAndTheArrowsStepTheUnifor
         << "a pattern change starts the grid afresh";
 }
 
-TEST_F(FrameTest, ThePatchLabelGoesAwayByItselfAfterTwoSeconds) {
-    Type('4');
-    frame->windows[0]->Send(WM_KEYDOWN, VK_DOWN, 1);
-    CPatternWindow& screen0 = *frame->windows[0];
-    const int w = screen0.canvas->width, h = screen0.canvas->height;
-    const RECT corner = {0, h - h / 10, w / 3, h}; // the label's place: black in the patch
-    ASSERT_TRUE(RectIs(ReadPixels(screen0.canvas->memDC, 0, 0, w, h), corner, Gray(0)));
-    EXPECT_GT(w / 3 * (h / 10) - CountColor(ReadWindow(screen0.handle), corner, Gray(0)), 0)
-        << "no label shown";
-
-    const DWORD start = ::GetTickCount();
-    while (!screen0.ShownLabel().empty() && ::GetTickCount() - start < 4000) {
-        PumpMessages();
-        ::Sleep(20);
-    }
-    const DWORD took = ::GetTickCount() - start;
-    EXPECT_TRUE(screen0.ShownLabel().empty());
-    EXPECT_GE(took, 1800u);
-    EXPECT_LE(took, 3000u);
-    PumpMessages();
-    EXPECT_TRUE(RectIs(ReadWindow(screen0.handle), corner, Gray(0))) << "the label left something behind";
-}
-
 TEST_F(FrameTest, RepeatingAKeyRedrawsEveryScreen) {
     Type('2');
     for (auto& window : frame->windows)

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Ten bits per colour, on a display that shows them (the bench at depth 30): D shows the depth chart on
-# every head in exact 10-bit codes; the help and a monitor change over it; the next key or click shows
-# the next pattern exactly; with /depth 10 a Resolve server's 10- and 16-bit patches show in exact
-# 10-bit codes on every head.
+# every head in exact 10-bit codes, the label and the help over it in 8-bit colours widened; a monitor
+# change under it; the next key or click shows the next pattern exactly, and D again the chart exactly,
+# also after the heads changed while it was away; with /depth 10 a Resolve server's 10- and 16-bit
+# patches show in exact 10-bit codes on every head.
 # Usage: deep.sh WINE-LOADER tessaryn.exe tessaryn-render.exe (on a display of its own at depth 30 that
 # starts with the heads DUMMY0 1024x768 and DUMMY1 1280x1024 right of it)
 set -u
@@ -17,7 +18,7 @@ trap '[ -n "$pid" ] && kill $pid 2>/dev/null; [ -n "${peer_pid:-}" ] && kill $pe
 check "the display has 10 bits per colour" [ "$(xdpyinfo | awk '/depth of root window/ { print $5 }')" = 30 ]
 # Every picture is drawn before the program starts, and before the monitors change.
 for size in 1024x768 1280x1024 800x600; do expected depth $size >/dev/null; done
-for mode in 9 8 7; do for size in 1024x768 1280x1024; do expected $mode $size >/dev/null; done; done
+for mode in 9 8 7; do for size in 1024x768 1280x1024 800x600; do expected $mode $size >/dev/null; done; done
 check "start-up" start_program
 check "GDI's patterns stay exact at 10 bits per colour" heads_show 9
 # widened_over HEAD...: each of these heads shows the depth chart with something painted over it (a
@@ -46,12 +47,24 @@ check "a head resized while the chart shows (${geometry[*]}): every head exact a
 "$xdisplay" head DUMMY1 1280x1024+1024+0
 mapfile -t geometry < <(heads)
 check "and back" heads_show depth
-xdotool key 2
-check "key 2 after the chart: the ring chart, exact" heads_show 8
+xdotool key 1
+check "key 1 after the chart: the level ramp chart, exact" heads_show 9
 xdotool key d
-check "D again" heads_show depth
+check "D again: the chart exactly the second time (its swap chains kept)" heads_show depth
 click "${geometry[0]}" 1
-check "a click after the chart: the next chart of the cycle (after 2: 3)" heads_show 7
+check "a click after the chart: the next chart of the cycle (after 1: 2)" heads_show 8
+# Away from the chart, the first head resized and the second moved with it; then the chart again: the
+# kept swap chains followed their screens while hidden.
+xdotool key 1
+"$xdisplay" head DUMMY0 800x600+0+0 primary
+"$xdisplay" head DUMMY1 1280x1024+800+0
+mapfile -t geometry < <(heads)
+check "1, then a head resized and the other moved (${geometry[*]}): the ramp chart on each" heads_show 9
+xdotool key d
+check "and D: every head exact at its new size and place" heads_show depth
+"$xdisplay" head DUMMY0 1024x768+0+0 primary
+"$xdisplay" head DUMMY1 1280x1024+1024+0
+mapfile -t geometry < <(heads)
 xdotool key Escape
 check "Esc ends the program" ends_with_zero
 

@@ -1,67 +1,9 @@
 #include "CentreSquareRect.h"
 #include "GdiObject.h"
-#include "HelpOverlay.h"
-#include "HelpText.h"
-#include "PatternWindow.h"
-#include "ScreenText.h"
-#include "TestPanel.h"
-#include "Texts.h"
-#include <dxgiformat.h>
+#include "PatternWindowFixture.h"
 #include "Pixels.h"
-#include "TestWindow.h"
-#include <gtest/gtest.h>
-#include <memory>
-#include <utility>
-#include <vector>
 
 namespace {
-
-// Writes down the input a pattern window hands on.
-struct RecordedInput : CPatternInput {
-    void OnChar(WPARAM wParam, LPARAM lParam) override { chars.push_back({wParam, lParam}); }
-    void OnLButtonDown() override { ++left; }
-    void OnRButtonDown() override { ++right; }
-    void OnKeyDown(WPARAM key, LPARAM lParam) override { keys.push_back({key, lParam}); }
-    void OnMouseMove() override { ++moves; }
-    bool PointerHidden() const override { return hidden; }
-
-    std::vector<std::pair<WPARAM, LPARAM>> chars, keys;
-    int left = 0, right = 0, moves = 0;
-    bool hidden = false;
-};
-
-// One pattern window on a 320 x 240 "screen" at (100, 50); its input goes to a recorder.
-class PatternWindowTest : public testing::Test {
-  protected:
-    void SetUp() override {
-        CPatternWindow::RegisterClass(::GetModuleHandleA(nullptr));
-        MakeWindow(nullptr);
-    }
-    // The window anew, making its 10-bit outputs with these devices (null: none).
-    void MakeWindow(CDeepDevices* devices) {
-        window.reset();
-        window.reset(new CPatternWindow(&owner, ::GetModuleHandleA(nullptr), 0, screen, devices));
-        ASSERT_TRUE(window->Create());
-        window->Show(SW_SHOWNORMAL);
-        window->Update();
-        PumpMessages();
-    }
-    void TearDown() override {
-        window.reset();
-        ::UnregisterClassA(CPatternWindow::className, ::GetModuleHandleA(nullptr));
-        DropQuitMessages();
-    }
-
-    RECT Placed() {
-        RECT r;
-        ::GetWindowRect(window->handle, &r);
-        return r;
-    }
-
-    const RECT screen = {100, 50, 420, 290};
-    RecordedInput owner;
-    std::unique_ptr<CPatternWindow> window;
-};
 
 TEST_F(PatternWindowTest, CreatedHiddenInModeZeroThenSizedToItsScreen) {
     EXPECT_EQ(window->mode, patternNone);
@@ -234,120 +176,12 @@ TEST_F(PatternWindowTest, TheScreenSaverAndDisplayPowerSavingAreRefused) {
     ::UnhookWindowsHookEx(hook);
 }
 
-FARPROC NoDirect3D(const char*) {
-    return nullptr;
-}
-
-// Deep content at 10 bits through a swap chain where one can be made; where Direct3D 11 is missing or
-// refuses the format, the canvas shows it as 8 bits carry it and the first screen's note says so.
-TEST_F(PatternWindowTest, DeepContentShowsAtTenBitsOrAsEightBitsCarryIt) {
-    ScreenContent chart;
-    chart.mode = patternDepthChart;
-    chart.label = L"note";
-    chart.outputNote = true;
-    ScreenContent patch;
-    patch.mode = patternRemote;
-    // Codes whose 8-bit levels, round(255c / 1023) with halves up, differ from c >> 2: the patch 3, 688 and
-    // 1020 show as 1, 171 and 254; the background 7, 684 and 944 as 2, 170 and 235.
-    patch.params.remote = {
-        RGB(0, 0, 0), RGB(0, 0, 0), 0.5, 0, 0.5, 1, DeepPixel(7, 684, 944), DeepPixel(3, 688, 1020), true};
-    const struct {
-        const char* what;
-        CDeepDevices::ProcLookup lookup;
-        DWORD format;
-    } refusals[] = {
-        {"no Direct3D 11", &NoDirect3D, DXGI_FORMAT_R10G10B10A2_UNORM},
-        {"a format no swap chain takes", &CDeepDevices::LookUpInD3D11, DXGI_FORMAT_R32G32B32_FLOAT}};
-    for (const auto& refusal : refusals) {
-        SCOPED_TRACE(refusal.what);
-        CDeepDevices devices(refusal.lookup, refusal.format);
-        MakeWindow(&devices);
-        ScreenDescription tenBits = window->screen;
-        tenBits.tenBitPatches = true;
-        window->Describe(tenBits);
-        window->SetContent(chart, true);
-        EXPECT_FALSE(window->ShowsTenBits());
-        const Pixels canvas = ReadPixels(window->canvas->memDC, 0, 0, 320, 240);
-        // Band 0 at column 160: code 128; band 1 the same as 8 bits carry it; both show level 32.
-        EXPECT_EQ(canvas.At(160, 0), Gray(32));
-        EXPECT_EQ(canvas.At(160, 30), Gray(32));
-        EXPECT_EQ(canvas.At(319, 239), Gray((255 * (768 + 255) + 511) / 1023));
-        EXPECT_NE(window->ShownLabel().find(L"No 10-bit output"), std::wstring::npos);
-        window->SetContent(patch, true);
-        EXPECT_FALSE(window->ShowsTenBits());
-        const Pixels narrowed = ReadPixels(window->canvas->memDC, 0, 0, 320, 240);
-        EXPECT_TRUE(RectIs(narrowed, {160, 0, 320, 240}, RGB(1, 171, 254))) << "the patch as 8 bits carry it";
-        EXPECT_TRUE(RectIs(narrowed, {0, 0, 160, 240}, RGB(2, 170, 235)))
-            << "the background as 8 bits carry it";
-        window.reset();
-    }
-    CDeepDevices devices;
-    MakeWindow(&devices);
-    ScreenDescription tenBits = window->screen;
-    tenBits.tenBitPatches = true;
-    window->Describe(tenBits);
-    window->SetContent(chart, true);
-    EXPECT_TRUE(window->ShowsTenBits()) << "Direct3D 11 runs on the bench";
-    EXPECT_EQ(window->ShownLabel().find(L"No 10-bit output"), std::wstring::npos);
-    window->SetContent(patch, true);
-    EXPECT_TRUE(window->ShowsTenBits());
-    tenBits.tenBitPatches = false; // at 8 bits, as every patch showed before
-    window->Describe(tenBits);
-    window->SetContent(patch, true);
-    EXPECT_FALSE(window->ShowsTenBits());
-    window->SetContent(ScreenContent(), true);
-    EXPECT_FALSE(window->ShowsTenBits());
-    EXPECT_EQ(devices.devicesMade, 1);
-    EXPECT_EQ(devices.swapChainsMade, 1) << "the swap chain is kept between 10-bit contents";
-    window.reset(); // before the devices
-}
-
 TEST_F(PatternWindowTest, AWindowThatWasNeverCreatedOnlyRecordsItsMode) {
     CPatternWindow never(&owner, ::GetModuleHandleA(nullptr), 1, screen);
     never.SetMode(patternGrayRingChart);
     EXPECT_EQ(never.mode, patternGrayRingChart);
     EXPECT_EQ(never.canvas, nullptr);
     EXPECT_EQ(never.handle, nullptr);
-}
-
-} // namespace
-
-namespace {
-
-// The operator's side in Japanese: a face on this system has a glyph for every character of every text,
-// and the help fits a 1024 x 768 screen in a font no smaller than the English one's.
-TEST(JapaneseText, EveryTextHasItsGlyphsAndTheHelpFitsAsTheEnglishDoes) {
-    HDC screen = ::GetDC(nullptr);
-    HDC dc = ::CreateCompatibleDC(screen);
-    ::ReleaseDC(nullptr, screen);
-    SetTextLanguage(MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT));
-    int texts = 0;
-    for (UINT id = 1000; id < 1500; ++id) {
-        const std::wstring text = LoadText(id);
-        if (text[0] == L'#')
-            continue;
-        ++texts;
-        const CScreenText painter(dc, 16, text);
-        EXPECT_TRUE(CScreenText::HasGlyphs(dc, text)) << id << " in the face \"" << painter.Face() << "\"";
-    }
-    EXPECT_GT(texts, 80);
-
-    const EdidFacts wide = TestPanel(2560, 1440, "ABC1234567890", "DELL U2720QXYZ"); // 13 bytes each
-    ScreenDescription first = {1, 3, {32, 60, true, 10, wide}, false};
-    auto help = [&](const RECT& rect, bool keys) {
-        return HelpFontHeight(dc, rect.right - rect.left, rect.bottom - rect.top,
-                              HelpLines(first, rect, keys));
-    };
-    for (const RECT& rect : {RECT{0, 0, 1024, 768}, RECT{0, 0, 768, 1024}, RECT{0, 0, 1280, 1024}})
-        for (bool keys : {true, false}) {
-            SetTextLanguage(MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
-            const int english = help(rect, keys);
-            SetTextLanguage(MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT));
-            EXPECT_GE(help(rect, keys), english)
-                << rect.right << "x" << rect.bottom << (keys ? " with keys" : "");
-        }
-    SetTextLanguage(MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
-    ::DeleteDC(dc);
 }
 
 } // namespace
