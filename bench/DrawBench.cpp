@@ -49,9 +49,9 @@ int main() {
         canvas.darkColor = 0x00000000;
         for (size_t p = 0; p < patternCount; ++p) {
             const PatternEntry& pattern = patternTable[p];
-            pattern.draw(canvas, size.w, size.h, standardPatch); // warm-up: fonts, palette caches
+            pattern.draw(canvas, size.w, size.h, standardPatch, Frame()); // warm-up: fonts, palette caches
             const auto [draw, fill] = MedianMilliseconds(
-                size.runs, [&] { pattern.draw(canvas, size.w, size.h, standardPatch); },
+                size.runs, [&] { pattern.draw(canvas, size.w, size.h, standardPatch, Frame()); },
                 [&] { canvas.Fill(RGB(12, 34, 56)); });
             char label[16];
             std::snprintf(label, sizeof label, "%dx%d", size.w, size.h);

@@ -50,7 +50,6 @@ class CCanvas : public CSurface {
     CPalette palette;
     COLORREF lightColor;
 
-  private:
     // The pixel a fill with PALETTEINDEX(index) writes into the surface: the index itself where the
     // surface holds palette indices, else the entry's colour.
     UINT32 PalettePixel(int index) const;
@@ -59,6 +58,8 @@ class CCanvas : public CSurface {
     // realized in a memory DC it takes system palette entries in the background, and the window's own
     // realization then finds its colours already mapped to whatever was left.
     CPaletteSelect UsePalette();
+
+  private:
     // The pixel a solid brush of this colour writes into the surface, found by letting GDI write one
     // (and putting back the pixel it wrote over).
     UINT32 BrushPixel(COLORREF color);

@@ -6,6 +6,6 @@ bool DrawPatternMode(CCanvas& canvas, PatternMode mode, int screenWidth, int scr
     const PatternEntry* pattern = FindPattern(mode);
     if (pattern == nullptr)
         return false;
-    pattern->draw(canvas, screenWidth, screenHeight, params);
+    pattern->draw(canvas, screenWidth, screenHeight, params, Frame());
     return true;
 }

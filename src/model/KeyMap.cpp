@@ -28,7 +28,8 @@ const struct {
 const struct {
     UINT keys, help;
 } helpLines[] = {{IDS_KEYS_UP_DOWN, IDS_HELP_UP_DOWN}, {IDS_KEYS_LEFT_RIGHT, IDS_HELP_LEFT_RIGHT},
-                 {IDS_KEYS_HOME, IDS_HELP_HOME},       {IDS_KEYS_RUN, IDS_HELP_RUN},
+                 {IDS_KEYS_HOME, IDS_HELP_HOME},       {IDS_KEYS_SPEED, IDS_HELP_SPEED},
+                 {IDS_KEYS_RUN, IDS_HELP_RUN},
                  {IDS_KEYS_CLICK, IDS_HELP_CLICK},     {IDS_KEYS_HELP, IDS_HELP_HELP},
                  {IDS_KEYS_QUIT, IDS_HELP_QUIT}};
 
@@ -72,7 +73,7 @@ std::vector<std::wstring> KeyLines() {
         if (!Choosable(entry))
             continue;
         const std::wstring name = LoadText(entry.name);
-        if (entry.steps != nullptr)
+        if (entry.steps != nullptr && !entry.steps->sizeOnly)
             stepped += (stepped.empty() ? L"" : LoadText(IDS_KEY_AND)) + name;
         // A key shared by several patterns shows them in turn: one line says so.
         bool known = false;
@@ -90,5 +91,6 @@ std::vector<std::wstring> KeyLines() {
         const std::wstring what = line.help == IDS_HELP_CLICK ? Number(CycleLength()) : stepped;
         lines.push_back(LoadText(line.keys) + L"\t" + FormatText(line.help, {what}));
     }
+    lines.push_back(LoadText(IDS_HELP_FLICKER)); // a line of its own, across both columns
     return lines;
 }

@@ -22,5 +22,9 @@ const PatternMode patternInvertedCheckerboard = 33;
 const PatternMode patternUniformityGrid = 34;
 // Gray ramps at 10 bits per colour beside the same ramps as 8 bits carry them.
 const PatternMode patternDepthChart = 35;
+// The motion tests, drawn frame by frame.
+const PatternMode patternMovingBlocks = 50;
+const PatternMode patternMovingBlocksVertical = 51;
+const PatternMode patternFrameSteps = 52;
 // Whatever calibration software asks for: a background and a patch (not a pattern of the table).
 const PatternMode patternRemote = 40;

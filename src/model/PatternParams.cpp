@@ -39,6 +39,8 @@ std::wstring LevelLabel(int level) {
 }
 
 bool StepParams(const ParamSteps& steps, WPARAM virtualKey, bool fine, PatternParams& params) {
+    if (steps.sizeOnly && (virtualKey == VK_UP || virtualKey == VK_DOWN))
+        virtualKey = virtualKey == VK_UP ? VK_RIGHT : VK_LEFT;
     switch (virtualKey) {
     case VK_UP:
         params.level = NextPatchLevel(params.level, +1, fine);

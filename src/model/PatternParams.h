@@ -18,13 +18,15 @@ struct PatternParams {
 };
 
 // How the arrows step one pattern's parameters: Up and Down the level to the next 10% step (with Shift
-// one code value), Right and Left through the sizes, Home back to the standard; and what the label
+// one code value), Right and Left through the sizes, Home back to the standard; where `sizeOnly`, Up
+// and Right go to the next size and Down and Left to the one before (Shift alike); and what the label
 // says about the parameters shown.
 struct ParamSteps {
     PatternParams standard;
     const int* sizes; // ascending
     int sizeCount;
     std::wstring (*label)(const PatternParams& params);
+    bool sizeOnly = false;
 };
 
 // The gray steps 0%, 10%, ... 100% are the levels round(255 * p / 100). Up (+1) and down (-1) go to

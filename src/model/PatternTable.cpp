@@ -1,5 +1,8 @@
 #include "PatternTable.h"
 #include "DepthChart.h"
+#include "FrameSteps.h"
+#include "MotionSteps.h"
+#include "MovingBlocks.h"
 #include "Texts.h"
 #include "UniformitySteps.h"
 #include <algorithm>
@@ -8,55 +11,83 @@
 
 namespace {
 
-void LevelRampChart(CCanvas& canvas, int, int, const PatternParams&) {
+// What a still pattern writes: all of the canvas.
+std::vector<RECT> Whole(const CCanvas& canvas) {
+    return {{0, 0, canvas.width, canvas.height}};
+}
+
+std::vector<RECT> MovingBlocks(CCanvas& canvas, int, int, const PatternParams&, const Frame& frame) {
+    return DrawMovingBlocks(canvas, false, frame.n, frame.p, frame.over);
+}
+
+std::vector<RECT> MovingBlocksVertical(CCanvas& canvas, int, int, const PatternParams&, const Frame& frame) {
+    return DrawMovingBlocks(canvas, true, frame.n, frame.p, frame.over);
+}
+
+std::vector<RECT> FrameSteps(CCanvas& canvas, int, int, const PatternParams&, const Frame& frame) {
+    return DrawFrameSteps(canvas, frame.n, frame.p, frame.over);
+}
+
+std::vector<RECT> LevelRampChart(CCanvas& canvas, int, int, const PatternParams&, const Frame&) {
     canvas.DrawLevelRampChart();
+    return Whole(canvas);
 }
 
-void GrayRingChart(CCanvas& canvas, int, int, const PatternParams&) {
+std::vector<RECT> GrayRingChart(CCanvas& canvas, int, int, const PatternParams&, const Frame&) {
     canvas.DrawGrayRingChart();
+    return Whole(canvas);
 }
 
-void GrayStepBands(CCanvas& canvas, int, int, const PatternParams&) {
+std::vector<RECT> GrayStepBands(CCanvas& canvas, int, int, const PatternParams&, const Frame&) {
     canvas.DrawGrayStepBands();
+    return Whole(canvas);
 }
 
-void CentreSquareOnBlack(CCanvas& canvas, int screenWidth, int screenHeight, const PatternParams& patch) {
+std::vector<RECT> CentreSquareOnBlack(CCanvas& canvas, int screenWidth, int screenHeight, const PatternParams& patch, const Frame&) {
     canvas.DrawCentreSquare(PatchSquare(screenWidth, screenHeight, patch.size),
                             RGB(patch.level, patch.level, patch.level), 0x00000000);
+    return Whole(canvas);
 }
 
-void GammaChart(CCanvas& canvas, int, int, const PatternParams&) {
+std::vector<RECT> GammaChart(CCanvas& canvas, int, int, const PatternParams&, const Frame&) {
     canvas.DrawGammaChart();
+    return Whole(canvas);
 }
 
-void InversionChart(CCanvas& canvas, int, int, const PatternParams&) {
+std::vector<RECT> InversionChart(CCanvas& canvas, int, int, const PatternParams&, const Frame&) {
     canvas.DrawInversionChart();
+    return Whole(canvas);
 }
 
-template <bool inverted> void Checkerboard(CCanvas& canvas, int, int, const PatternParams&) {
+template <bool inverted> std::vector<RECT> Checkerboard(CCanvas& canvas, int, int, const PatternParams&, const Frame&) {
     canvas.DrawCheckerboard(inverted);
+    return Whole(canvas);
 }
 
-void UniformityGrid(CCanvas& canvas, int, int, const PatternParams& params) {
+std::vector<RECT> UniformityGrid(CCanvas& canvas, int, int, const PatternParams& params, const Frame&) {
     canvas.DrawUniformityGrid(params.level, params.size);
+    return Whole(canvas);
 }
 
-template <COLORREF color> void Field(CCanvas& canvas, int, int, const PatternParams&) {
+template <COLORREF color> std::vector<RECT> Field(CCanvas& canvas, int, int, const PatternParams&, const Frame&) {
     canvas.DrawField(color);
+    return Whole(canvas);
 }
 
-void DepthChart8(CCanvas& canvas, int, int, const PatternParams&) {
+std::vector<RECT> DepthChart8(CCanvas& canvas, int, int, const PatternParams&, const Frame&) {
     canvas.DrawDepthChart();
+    return Whole(canvas);
 }
 
 void DepthChart10(CDeepImage& image, const PatternParams&) {
     DrawDepthChart(image);
 }
 
-void RemotePicture(CCanvas& canvas, int screenWidth, int screenHeight, const PatternParams& params) {
+std::vector<RECT> RemotePicture(CCanvas& canvas, int screenWidth, int screenHeight, const PatternParams& params, const Frame&) {
     const RemotePatch& patch = params.remote;
     canvas.DrawPatchOnBackground(RemotePatchRect(patch, screenWidth, screenHeight), patch.color,
                                  patch.background);
+    return Whole(canvas);
 }
 
 void RemotePicture10(CDeepImage& image, const PatternParams& params) {
@@ -99,6 +130,10 @@ const PatternEntry patternTable[] = {
     {patternBlackField, '9', "black", IDS_NAME_BLACK_FIELD, false, &Field<RGB(0, 0, 0)>, nullptr, nullptr, 0},
     {patternGrayField, '0', "gray", IDS_NAME_GRAY_FIELD, false, &Field<RGB(128, 128, 128)>, nullptr, nullptr,
      0},
+    {patternMovingBlocks, 'M', "blocks", IDS_NAME_MOVING_BLOCKS, false, &MovingBlocks, nullptr, &motionSteps, 0, true},
+    {patternMovingBlocksVertical, 'M', "blocks-v", IDS_NAME_MOVING_BLOCKS_VERTICAL, false, &MovingBlocksVertical, nullptr,
+     &motionSteps, 0, true},
+    {patternFrameSteps, 'M', "steps", IDS_NAME_FRAME_STEPS, false, &FrameSteps, nullptr, &motionSteps, 0, true},
     {patternRemote, '\0', nullptr, IDS_NAME_REMOTE_PATCH, false, &RemotePicture, &RemotePicture10, nullptr,
      0},
 };
@@ -112,10 +147,10 @@ const PatternEntry* FindPattern(PatternMode mode) {
     return nullptr;
 }
 
-size_t NextChoosable(size_t index) {
+size_t NextInRun(size_t index) {
     for (size_t step = 1; step <= patternCount; ++step) {
         const size_t next = (index + step) % patternCount;
-        if (Choosable(patternTable[next]))
+        if (InTimedRun(patternTable[next]))
             return next;
     }
     return index;

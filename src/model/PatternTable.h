@@ -4,14 +4,24 @@
 #include "Patch.h"
 #include "PatternMode.h"
 #include <cstddef>
+#include <vector>
+
+// Which frame of a moving pattern a drawing is: frame n at p pixels a frame, drawn over the frame the
+// canvas holds (`over`; -1: none, the whole frame is drawn). A still pattern ignores it.
+struct Frame {
+    long long n = 0;
+    int p = 16;
+    long long over = -1;
+};
 
 // Every pattern the program shows, in one table: its mode, the key that shows it, its argument to the
 // render tool, its name (a text's number), whether left clicks step through it (the charts, in table
 // order), how it is drawn on the canvas of a screenWidth x screenHeight screen with its parameters (for
 // a pattern of more than 8 bits per colour: as a path of 8 bits shows it), how it is drawn at 10 bits per
 // colour (null for a pattern that GDI shows exactly), how the arrow keys step its parameters (null for
-// a pattern without parameters), and what the first screen says for a moment when it is chosen (a
-// text's number, 0 for nothing). Calibration software's picture is drawn through the table too, but no
+// a pattern without parameters), what the first screen says for a moment when it is chosen (a
+// text's number, 0 for nothing), and whether it moves (drawn frame by frame on each screen's clock;
+// its drawing answers the rectangles it wrote, a still's the whole screen). Calibration software's picture is drawn through the table too, but no
 // key, click, timed run, option or help line reaches it: its key is '\0' and it has no argument.
 struct PatternEntry {
     PatternMode mode;
@@ -19,10 +29,12 @@ struct PatternEntry {
     const char* argument;
     UINT name;
     bool inCycle;
-    void (*draw)(CCanvas& canvas, int screenWidth, int screenHeight, const PatternParams& params);
+    std::vector<RECT> (*draw)(CCanvas& canvas, int screenWidth, int screenHeight, const PatternParams& params,
+                              const Frame& frame);
     void (*drawDeep)(CDeepImage& image, const PatternParams& params);
     const ParamSteps* steps;
     UINT note;
+    bool moves = false;
 };
 
 extern const PatternEntry patternTable[];
@@ -32,8 +44,13 @@ extern const size_t patternCount;
 inline bool Choosable(const PatternEntry& entry) {
     return entry.key != '\0';
 }
-// The next choosable entry after entry `index` in table order, round to the start.
-size_t NextChoosable(size_t index);
+// Whether a timed run shows it: not calibration software's picture, and not a motion test (which
+// flickers, and is never shown unasked).
+inline bool InTimedRun(const PatternEntry& entry) {
+    return Choosable(entry) && !entry.moves;
+}
+// The next entry a timed run shows after entry `index` in table order, round to the start.
+size_t NextInRun(size_t index);
 
 // The entry of a mode or a render-tool argument; null when there is none.
 const PatternEntry* FindPattern(PatternMode mode);

@@ -66,10 +66,15 @@ CShowController::Answer CShowController::Execute(const KeyCommand& command, Time
 
 CShowController::Answer CShowController::ShowPattern(PatternMode mode, Time now) {
     labelUp = false;
+    // Patterns that take turns on a key with the same parameters (the motion tests and their speed) keep
+    // them from one to the next; any other change of pattern starts from the standard ones.
+    const PatternEntry *was = FindPattern(content.mode), *entry = FindPattern(mode);
+    const bool keep = was != nullptr && entry != nullptr && entry->steps != nullptr && was->steps == entry->steps &&
+                      was->key == entry->key && was != entry;
     content.mode = mode;
-    content.params = StandardParams(mode);
+    if (!keep)
+        content.params = StandardParams(mode);
     SetLabel(status);
-    const PatternEntry* entry = FindPattern(mode);
     if (entry != nullptr && entry->note != 0)
         ShowLabel(LoadText(entry->note), now, true);
     Answer answer;
@@ -94,7 +99,7 @@ CShowController::Answer CShowController::StartRun(int seconds, size_t first, Tim
     running = true;
     runPeriod = static_cast<DWORD>(seconds) * 1000;
     runEntry =
-        first < patternCount && Choosable(patternTable[first]) ? first : NextChoosable(first % patternCount);
+        first < patternCount && InTimedRun(patternTable[first]) ? first : NextInRun(first % patternCount);
     ShowRunStep(now);
     nextStep = now + runPeriod;
     Answer answer;
@@ -188,7 +193,7 @@ void CShowController::Shown(Time now) {
 CShowController::Answer CShowController::Tick(Time now) {
     Answer answer;
     if (running && Due(nextStep, now)) {
-        runEntry = NextChoosable(runEntry);
+        runEntry = NextInRun(runEntry);
         ShowRunStep(now);
         nextStep += runPeriod;
         if (Due(nextStep, now)) // far behind: the next step one period from now

@@ -39,14 +39,22 @@ std::string Modes() {
 }
 
 // A pattern with parameters as MODE: "ARGUMENT:LEVEL:SIZE", e.g. "11:128:10" for the centre square at
-// gray level 128 in a 10% window. Null unless the pattern has parameters and can show these.
-const PatternEntry* ParseParams(const std::string& mode, PatternParams& params) {
+// gray level 128 in a 10% window; a moving one as "ARGUMENT:FRAME:PIXELS", e.g. "blocks:37:16" for frame
+// 37 at 16 pixels a frame. Null unless the pattern has parameters and can show these.
+const PatternEntry* ParseParams(const std::string& mode, PatternParams& params, Frame& frame) {
     const size_t first = mode.find(':'), second = mode.find(':', first + 1);
     if (first == std::string::npos || second == std::string::npos)
         return nullptr;
     const PatternEntry* entry = FindPatternByArgument(mode.substr(0, first).c_str());
     if (entry == nullptr || entry->steps == nullptr)
         return nullptr;
+    if (entry->moves) {
+        int n = 0;
+        const bool good = ReadWholeNumber(mode.substr(first + 1, second - first - 1), 0, 2147483647, n) &&
+                          ReadWholeNumber(mode.substr(second + 1), 1, 16384, frame.p);
+        frame.n = n;
+        return good ? entry : nullptr;
+    }
     const bool good = ReadWholeNumber(mode.substr(first + 1, second - first - 1), 0, 255, params.level) &&
                       ReadWholeNumber(mode.substr(second + 1), 1, 100, params.size) &&
                       IsParams(*entry->steps, params);
@@ -58,17 +66,20 @@ const PatternEntry* ParseParams(const std::string& mode, PatternParams& params) 
 int main(int argc, char** argv) {
     const std::string modes = Modes() +
                               ", or 11:LEVEL:PERCENT for a patch (LEVEL 0 to 255, PERCENT 1, 2, "
-                              "5, 10, 18, 25 or 100), or uniformity:LEVEL:N for a grid (N 3, 5 or 9)";
+                              "5, 10, 18, 25 or 100), or uniformity:LEVEL:N for a grid (N 3, 5 or 9), or "
+                              "blocks:FRAME:PIXELS (blocks-v, steps alike) for frame FRAME of a motion test at "
+                              "PIXELS a frame";
     if (argc != 6)
         return Fail("usage: tessaryn-render MODE WIDTH HEIGHT BPP OUT.bmp (MODE " + modes +
                     "; BPP 8 or 32, or 30 for the depth chart's 10-bit codes in a PPM file)");
     int width = 0, height = 0, bits = 0;
     PatternParams params = standardPatch;
+    Frame frame;
     const PatternEntry* pattern = FindPatternByArgument(argv[1]);
     if (pattern != nullptr)
         params = StandardParams(pattern->mode);
     else
-        pattern = ParseParams(argv[1], params);
+        pattern = ParseParams(argv[1], params, frame);
     if (pattern == nullptr)
         return Fail(std::string("unknown mode '") + argv[1] + "' (" + modes + ")");
     if (!ReadWholeNumber(argv[2], 1, 16384, width))
@@ -103,7 +114,7 @@ int main(int argc, char** argv) {
         return Fail("cannot allocate a " + std::to_string(width) + "x" + std::to_string(height) + " bitmap");
     canvas.darkColor = 0x00000000;
     canvas.lightColor = 0x00FFFFFF;
-    pattern->draw(canvas, width, height, params);
+    pattern->draw(canvas, width, height, params, frame);
 
     const std::string error = WriteBmpFile(canvas.memDC, canvas.bitmap, width, height, path);
     if (!error.empty())

@@ -31,6 +31,9 @@
 #define IDS_HELP_HELP 1023
 #define IDS_KEYS_QUIT 1024
 #define IDS_HELP_QUIT 1025
+#define IDS_KEYS_SPEED 1026
+#define IDS_HELP_SPEED 1027
+#define IDS_HELP_FLICKER 1028
 
 // The patterns' names, as the help and the timed run say them.
 #define IDS_NAME_LEVEL_RAMP_CHART 1100
@@ -50,11 +53,15 @@
 #define IDS_NAME_GRAY_FIELD 1114
 #define IDS_NAME_REMOTE_PATCH 1115
 #define IDS_NAME_DEPTH_CHART 1116
+#define IDS_NAME_MOVING_BLOCKS 1117
+#define IDS_NAME_MOVING_BLOCKS_VERTICAL 1118
+#define IDS_NAME_FRAME_STEPS 1119
 
 // What the label says after a step of a pattern's parameters.
 #define IDS_LEVEL_LABEL 1200
 #define IDS_PATCH_LABEL 1201
 #define IDS_UNIFORMITY_LABEL 1202
+#define IDS_SPEED_LABEL 1203
 // The depth chart's note, and what the first screen adds to it about its own output.
 #define IDS_DEPTH_NOTE 1210
 #define IDS_OUTPUT_BITS 1211
@@ -68,6 +75,10 @@
 #define IDS_MONITOR_NATIVE 1224
 #define IDS_MONITOR_NATIVE_SIZE 1225
 #define IDS_MONITOR_NO_NAME 1226
+// What every screen says under a motion test: the test, the rate and how it is known, the step, missed frames.
+#define IDS_READOUT 1230
+#define IDS_RATE_VBLANK 1231
+#define IDS_RATE_TIMER 1232
 
 // Where the connection to calibration software stands, and why a message of it was ignored.
 #define IDS_WAITING_FOR 1300

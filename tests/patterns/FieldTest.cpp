@@ -22,7 +22,7 @@ TEST_F(Field, EachFieldFillsEveryPixelWithExactlyItsColourOnDeepAndPaletteDispla
                 SCOPED_TRACE(testing::Message() << "mode " << field.mode << ", " << size.w << "x" << size.h
                                                 << ", " << bits << " bits");
                 canvas->Fill(RGB(12, 34, 56)); // nothing of this may remain
-                FindPattern(field.mode)->draw(*canvas, size.w, size.h, standardPatch);
+                FindPattern(field.mode)->draw(*canvas, size.w, size.h, standardPatch, Frame());
                 ASSERT_EQ(canvas->palette.entries, std::vector<COLORREF>{field.color});
                 EXPECT_TRUE(RectIs(Read(*canvas), {0, 0, size.w, size.h}, field.color));
                 EXPECT_TRUE(HoldsStockObjects(canvas->memDC));

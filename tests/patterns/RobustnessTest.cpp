@@ -28,6 +28,11 @@ size_t PaletteSize(PatternMode mode) {
         return 5;
     case patternDepthChart:
         return 256; // every 8-bit level a code of 10 bits can come to
+    case patternMovingBlocks:
+    case patternMovingBlocksVertical:
+        return 5; // the three bands' grays, white and black
+    case patternFrameSteps:
+        return 3; // black, the cells' gray and white
     default:
         return 1; // a solid field
     }
@@ -59,7 +64,7 @@ TEST_F(PatternRobustness, EveryPatternEndsOnTinyAndThinCanvases) {
 TEST_F(PatternRobustness, DrawingLeavesNoGdiObjectBehind) {
     auto canvas = MakeCanvas(640, 480);
     for (size_t i = 0; i < patternCount; ++i) // the first drawing may cache fonts
-        patternTable[i].draw(*canvas, 640, 480, standardPatch);
+        patternTable[i].draw(*canvas, 640, 480, standardPatch, Frame());
     const unsigned before = CountGdiObjects();
     {
         // The count must see objects come and go, or the check below proves nothing.
@@ -69,7 +74,7 @@ TEST_F(PatternRobustness, DrawingLeavesNoGdiObjectBehind) {
     }
     for (int round = 0; round < 25; ++round)
         for (size_t i = 0; i < patternCount; ++i)
-            patternTable[i].draw(*canvas, 640, 480, standardPatch);
+            patternTable[i].draw(*canvas, 640, 480, standardPatch, Frame());
     EXPECT_EQ(CountGdiObjects(), before);
 }
 

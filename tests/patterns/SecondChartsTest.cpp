@@ -116,7 +116,7 @@ TEST_F(SecondCharts, EveryPixelAsDefinedAtEverySizeOnDeepAndPaletteDisplays) {
                 canvas->Fill(RGB(12, 34, 56)); // nothing of this may remain
                 const PatternEntry* entry = FindPatternByArgument(chart.argument);
                 ASSERT_NE(entry, nullptr);
-                entry->draw(*canvas, s.w, s.h, chart.params);
+                entry->draw(*canvas, s.w, s.h, chart.params, Frame());
                 EXPECT_TRUE(HoldsStockObjects(canvas->memDC));
                 const Pixels p = Read(*canvas);
                 int labelPixels = 0, labelPlaces = 0, wrong = 0;
