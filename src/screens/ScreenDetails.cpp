@@ -1,4 +1,5 @@
 #include "ScreenDetails.h"
+#include "DisplayRate.h"
 #include "MonitorEdid.h"
 #include "OutputDepth.h"
 
@@ -19,6 +20,7 @@ ScreenDetails DescribeScreen(const RECT& rect, const CMonitorFunctions& function
         // 0 and 1 stand for the hardware's default rate, which the system does not know.
         details.refreshRate = mode.dmDisplayFrequency > 1 ? static_cast<int>(mode.dmDisplayFrequency) : 0;
     }
+    details.rate = DisplayRate(named ? info.szDevice : nullptr, details.refreshRate);
     if (functions.Found())
         details.bitsPerColor = OutputBitsPerColor(monitor);
     if (named)
