@@ -1,4 +1,5 @@
 #include "AppBase.h"
+#include "Waits.h"
 #include "Window.h"
 
 CAppBase::CAppBase(HINSTANCE instance) : instance(instance) {}
@@ -31,13 +32,20 @@ bool CAppBase::Exit() {
 }
 
 int CAppBase::MessageLoop() {
-    MSG msg;
-    while (::GetMessageA(&msg, nullptr, 0, 0)) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
+    // Messages, and the handles of the screens' frame clocks where patterns move.
+    for (;;) {
+        MSG msg;
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_QUIT) {
+                // A failure during start-up posted the quit before the loop ran.
+                CWindow::RethrowKeptException();
+                return static_cast<int>(msg.wParam);
+            }
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+            CWindow::RethrowKeptException();
+        }
+        CWaits::Thread().Wait();
         CWindow::RethrowKeptException();
     }
-    // A failure during start-up posted the quit before the loop ran.
-    CWindow::RethrowKeptException();
-    return static_cast<int>(msg.wParam);
 }

@@ -8,8 +8,8 @@ CFrameClock::CFrameClock(Source source, const RefreshRate& rate, double start)
 long long CFrameClock::FrameAt(double now) const {
     // In the rate's own terms, so that a moment on a frame's start is that frame exactly.
     const double frames = (now - start) * rate.num / (1000.0 * rate.den);
-    const long long n =
-        static_cast<long long>(source == Source::vblank ? std::floor(frames + 0.5) : std::floor(frames + 1e-9));
+    const long long n = static_cast<long long>(source == Source::vblank ? std::floor(frames + 0.5)
+                                                                        : std::floor(frames + 1e-9));
     return n < 0 ? 0 : n;
 }
 

@@ -43,7 +43,8 @@ std::vector<RECT> GrayStepBands(CCanvas& canvas, int, int, const PatternParams&,
     return Whole(canvas);
 }
 
-std::vector<RECT> CentreSquareOnBlack(CCanvas& canvas, int screenWidth, int screenHeight, const PatternParams& patch, const Frame&) {
+std::vector<RECT> CentreSquareOnBlack(CCanvas& canvas, int screenWidth, int screenHeight,
+                                      const PatternParams& patch, const Frame&) {
     canvas.DrawCentreSquare(PatchSquare(screenWidth, screenHeight, patch.size),
                             RGB(patch.level, patch.level, patch.level), 0x00000000);
     return Whole(canvas);
@@ -59,7 +60,8 @@ std::vector<RECT> InversionChart(CCanvas& canvas, int, int, const PatternParams&
     return Whole(canvas);
 }
 
-template <bool inverted> std::vector<RECT> Checkerboard(CCanvas& canvas, int, int, const PatternParams&, const Frame&) {
+template <bool inverted>
+std::vector<RECT> Checkerboard(CCanvas& canvas, int, int, const PatternParams&, const Frame&) {
     canvas.DrawCheckerboard(inverted);
     return Whole(canvas);
 }
@@ -69,7 +71,8 @@ std::vector<RECT> UniformityGrid(CCanvas& canvas, int, int, const PatternParams&
     return Whole(canvas);
 }
 
-template <COLORREF color> std::vector<RECT> Field(CCanvas& canvas, int, int, const PatternParams&, const Frame&) {
+template <COLORREF color>
+std::vector<RECT> Field(CCanvas& canvas, int, int, const PatternParams&, const Frame&) {
     canvas.DrawField(color);
     return Whole(canvas);
 }
@@ -83,7 +86,8 @@ void DepthChart10(CDeepImage& image, const PatternParams&) {
     DrawDepthChart(image);
 }
 
-std::vector<RECT> RemotePicture(CCanvas& canvas, int screenWidth, int screenHeight, const PatternParams& params, const Frame&) {
+std::vector<RECT> RemotePicture(CCanvas& canvas, int screenWidth, int screenHeight,
+                                const PatternParams& params, const Frame&) {
     const RemotePatch& patch = params.remote;
     canvas.DrawPatchOnBackground(RemotePatchRect(patch, screenWidth, screenHeight), patch.color,
                                  patch.background);
@@ -130,10 +134,12 @@ const PatternEntry patternTable[] = {
     {patternBlackField, '9', "black", IDS_NAME_BLACK_FIELD, false, &Field<RGB(0, 0, 0)>, nullptr, nullptr, 0},
     {patternGrayField, '0', "gray", IDS_NAME_GRAY_FIELD, false, &Field<RGB(128, 128, 128)>, nullptr, nullptr,
      0},
-    {patternMovingBlocks, 'M', "blocks", IDS_NAME_MOVING_BLOCKS, false, &MovingBlocks, nullptr, &motionSteps, 0, true},
-    {patternMovingBlocksVertical, 'M', "blocks-v", IDS_NAME_MOVING_BLOCKS_VERTICAL, false, &MovingBlocksVertical, nullptr,
-     &motionSteps, 0, true},
-    {patternFrameSteps, 'M', "steps", IDS_NAME_FRAME_STEPS, false, &FrameSteps, nullptr, &motionSteps, 0, true},
+    {patternMovingBlocks, 'M', "blocks", IDS_NAME_MOVING_BLOCKS, false, &MovingBlocks, nullptr, &motionSteps,
+     0, true},
+    {patternMovingBlocksVertical, 'M', "blocks-v", IDS_NAME_MOVING_BLOCKS_VERTICAL, false,
+     &MovingBlocksVertical, nullptr, &motionSteps, 0, true},
+    {patternFrameSteps, 'M', "steps", IDS_NAME_FRAME_STEPS, false, &FrameSteps, nullptr, &motionSteps, 0,
+     true},
     {patternRemote, '\0', nullptr, IDS_NAME_REMOTE_PATCH, false, &RemotePicture, &RemotePicture10, nullptr,
      0},
 };

@@ -21,8 +21,9 @@ struct Frame {
 // colour (null for a pattern that GDI shows exactly), how the arrow keys step its parameters (null for
 // a pattern without parameters), what the first screen says for a moment when it is chosen (a
 // text's number, 0 for nothing), and whether it moves (drawn frame by frame on each screen's clock;
-// its drawing answers the rectangles it wrote, a still's the whole screen). Calibration software's picture is drawn through the table too, but no
-// key, click, timed run, option or help line reaches it: its key is '\0' and it has no argument.
+// its drawing answers the rectangles it wrote, a still's the whole screen). Calibration software's picture is
+// drawn through the table too, but no key, click, timed run, option or help line reaches it: its key is '\0'
+// and it has no argument.
 struct PatternEntry {
     PatternMode mode;
     char key;

@@ -30,7 +30,8 @@ std::vector<RECT> DrawFrameSteps(CCanvas& canvas, long long n, int p, long long 
         wrote.push_back({0, 0, w, h});
     } else {
         // The cell and the rung of the frame shown go dark.
-        const RECT cell = Cell(static_cast<int>(over % 16), w, h), rung = Rung(static_cast<int>(over % 4), w, h);
+        const RECT cell = Cell(static_cast<int>(over % 16), w, h),
+                   rung = Rung(static_cast<int>(over % 4), w, h);
         canvas.FillPixels(cell, canvas.PalettePixel(1));
         canvas.FillPixels(rung, canvas.PalettePixel(0));
         wrote.push_back(cell);

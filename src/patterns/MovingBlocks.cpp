@@ -49,7 +49,8 @@ std::vector<RECT> DrawMovingBlocks(CCanvas& canvas, bool vertical, long long n, 
         CPaletteSelect selected = canvas.UsePalette();
         const UINT32 bands[3] = {canvas.PalettePixel(0), canvas.PalettePixel(1), canvas.PalettePixel(2)};
         for (int k = 0; k < 3; ++k)
-            canvas.FillPixels(blocks.Rect(0, blocks.along, blocks.BandFrom(k), blocks.BandFrom(k + 1)), bands[k]);
+            canvas.FillPixels(blocks.Rect(0, blocks.along, blocks.BandFrom(k), blocks.BandFrom(k + 1)),
+                              bands[k]);
         wrote.push_back({0, 0, canvas.width, canvas.height});
     } else {
         // The bands' gray where the blocks were.

@@ -64,11 +64,11 @@ const PatternEntry* ParseParams(const std::string& mode, PatternParams& params, 
 } // namespace
 
 int main(int argc, char** argv) {
-    const std::string modes = Modes() +
-                              ", or 11:LEVEL:PERCENT for a patch (LEVEL 0 to 255, PERCENT 1, 2, "
-                              "5, 10, 18, 25 or 100), or uniformity:LEVEL:N for a grid (N 3, 5 or 9), or "
-                              "blocks:FRAME:PIXELS (blocks-v, steps alike) for frame FRAME of a motion test at "
-                              "PIXELS a frame";
+    const std::string modes =
+        Modes() + ", or 11:LEVEL:PERCENT for a patch (LEVEL 0 to 255, PERCENT 1, 2, "
+                  "5, 10, 18, 25 or 100), or uniformity:LEVEL:N for a grid (N 3, 5 or 9), or "
+                  "blocks:FRAME:PIXELS (blocks-v, steps alike) for frame FRAME of a motion test at "
+                  "PIXELS a frame";
     if (argc != 6)
         return Fail("usage: tessaryn-render MODE WIDTH HEIGHT BPP OUT.bmp (MODE " + modes +
                     "; BPP 8 or 32, or 30 for the depth chart's 10-bit codes in a PPM file)");
@@ -89,7 +89,8 @@ int main(int argc, char** argv) {
     if (!ReadWholeNumber(argv[4], 8, 32, bits) || (bits != 8 && bits != 32 && bits != 30))
         return Fail(std::string("bad bits per pixel '") + argv[4] + "' (8 or 32, or 30 for the depth chart)");
     if (bits == 30 && pattern->drawDeep == nullptr)
-        return Fail(std::string("'") + argv[1] + "' has no colours beyond 8 bits: 30 bits per pixel is for depth");
+        return Fail(std::string("'") + argv[1] +
+                    "' has no colours beyond 8 bits: 30 bits per pixel is for depth");
     const std::string path = argv[5];
     if (path.empty())
         return Fail("no output file");
@@ -98,7 +99,8 @@ int main(int argc, char** argv) {
         try {
             image.Resize(width, height);
         } catch (const std::bad_alloc&) {
-            return Fail("cannot allocate a " + std::to_string(width) + "x" + std::to_string(height) + " image");
+            return Fail("cannot allocate a " + std::to_string(width) + "x" + std::to_string(height) +
+                        " image");
         }
         pattern->drawDeep(image, params);
         const std::string error = WritePpmFile(image, path);

@@ -8,8 +8,9 @@ namespace {
 
 struct DisplayConfig {
     LONG(WINAPI* sizes)(UINT32, UINT32*, UINT32*) = nullptr;
-    LONG(WINAPI* query)(UINT32, UINT32*, DISPLAYCONFIG_PATH_INFO*, UINT32*, DISPLAYCONFIG_MODE_INFO*,
-                        DISPLAYCONFIG_TOPOLOGY_ID*) = nullptr;
+    LONG(WINAPI* query)
+    (UINT32, UINT32*, DISPLAYCONFIG_PATH_INFO*, UINT32*, DISPLAYCONFIG_MODE_INFO*,
+     DISPLAYCONFIG_TOPOLOGY_ID*) = nullptr;
     LONG(WINAPI* info)(DISPLAYCONFIG_DEVICE_INFO_HEADER*) = nullptr;
 
     static const DisplayConfig& Loaded() {
@@ -54,8 +55,8 @@ RefreshRate DisplayRate(const char* device, int wholeHz) {
         if (config.sizes(QDC_ONLY_ACTIVE_PATHS, &pathCount, &modeCount) == ERROR_SUCCESS && pathCount > 0) {
             std::vector<DISPLAYCONFIG_PATH_INFO> paths(pathCount);
             std::vector<DISPLAYCONFIG_MODE_INFO> modes(modeCount);
-            if (config.query(QDC_ONLY_ACTIVE_PATHS, &pathCount, paths.data(), &modeCount, modes.data(), nullptr) ==
-                ERROR_SUCCESS)
+            if (config.query(QDC_ONLY_ACTIVE_PATHS, &pathCount, paths.data(), &modeCount, modes.data(),
+                             nullptr) == ERROR_SUCCESS)
                 for (UINT32 i = 0; i < pathCount; ++i) {
                     const DISPLAYCONFIG_RATIONAL rate = paths[i].targetInfo.refreshRate;
                     // A rate below 24 Hz, like none, is not a display's: the whole number decides then.

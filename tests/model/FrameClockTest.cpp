@@ -14,12 +14,18 @@ TEST(FrameClock, FramesFromTheTimeFloorUnderTheTimerAndRoundUnderVerticalBlanks)
         double after; // ms after t0
         long long frame;
     } cases[] = {
-        {CFrameClock::Source::timer, {60, 1}, 0, 0},          {CFrameClock::Source::timer, {60, 1}, 16.6, 0},
-        {CFrameClock::Source::timer, {60, 1}, 16.7, 1},       {CFrameClock::Source::timer, {60, 1}, 1000, 60},
-        {CFrameClock::Source::timer, {50, 1}, 59.9, 2},       {CFrameClock::Source::timer, {60000, 1001}, 1001, 60},
-        {CFrameClock::Source::timer, {60000, 1001}, 1000.9, 59}, {CFrameClock::Source::vblank, {60, 1}, 8.2, 0},
-        {CFrameClock::Source::vblank, {60, 1}, 8.4, 1},       {CFrameClock::Source::vblank, {60, 1}, 16.0, 1},
-        {CFrameClock::Source::vblank, {144, 1}, 1000, 144},   {CFrameClock::Source::vblank, {60, 1}, -3, 0},
+        {CFrameClock::Source::timer, {60, 1}, 0, 0},
+        {CFrameClock::Source::timer, {60, 1}, 16.6, 0},
+        {CFrameClock::Source::timer, {60, 1}, 16.7, 1},
+        {CFrameClock::Source::timer, {60, 1}, 1000, 60},
+        {CFrameClock::Source::timer, {50, 1}, 59.9, 2},
+        {CFrameClock::Source::timer, {60000, 1001}, 1001, 60},
+        {CFrameClock::Source::timer, {60000, 1001}, 1000.9, 59},
+        {CFrameClock::Source::vblank, {60, 1}, 8.2, 0},
+        {CFrameClock::Source::vblank, {60, 1}, 8.4, 1},
+        {CFrameClock::Source::vblank, {60, 1}, 16.0, 1},
+        {CFrameClock::Source::vblank, {144, 1}, 1000, 144},
+        {CFrameClock::Source::vblank, {60, 1}, -3, 0},
     };
     for (const auto& c : cases) {
         const CFrameClock clock(c.source, c.rate, t0);

@@ -53,13 +53,14 @@ int Expected(PatternMode mode, int x, int y, int W, int H, long long n, int p) {
 std::string FirstWrong(const CCanvas& canvas, PatternMode mode, long long n, int p) {
     ::GdiFlush();
     for (int y = 0; y < canvas.height; ++y) {
-        const UINT32* row = reinterpret_cast<const UINT32*>(static_cast<const BYTE*>(canvas.bits) + y * canvas.stride);
+        const UINT32* row =
+            reinterpret_cast<const UINT32*>(static_cast<const BYTE*>(canvas.bits) + y * canvas.stride);
         for (int x = 0; x < canvas.width; ++x) {
             const int e = Expected(mode, x, y, canvas.width, canvas.height, n, p);
             const UINT32 want = (static_cast<UINT32>(e) << 16) | (e << 8) | e;
             if ((row[x] & 0xFFFFFF) != want)
-                return "(" + std::to_string(x) + ", " + std::to_string(y) + ") is " + std::to_string(row[x] & 0xFF) +
-                       ", not " + std::to_string(e);
+                return "(" + std::to_string(x) + ", " + std::to_string(y) + ") is " +
+                       std::to_string(row[x] & 0xFF) + ", not " + std::to_string(e);
         }
     }
     return std::string();
@@ -81,8 +82,8 @@ TEST_F(MotionTest, EveryFrameOfEveryTestWholeAndOverTheFrameBeforeAsTheDefinitio
                 const long long along = mode == patternMovingBlocksVertical ? size.h : size.w;
                 const long long crossing = (along - std::min(size.w, size.h) / 9 + p - 1) / p;
                 for (long long n : {0LL, 1LL, crossing, 1000000LL}) {
-                    SCOPED_TRACE(testing::Message() << entry.argument << " " << size.w << "x" << size.h << " p " << p
-                                                    << " frame " << n);
+                    SCOPED_TRACE(testing::Message() << entry.argument << " " << size.w << "x" << size.h
+                                                    << " p " << p << " frame " << n);
                     entry.draw(*canvas, size.w, size.h, motionSteps.standard, Frame{n, p, -1});
                     EXPECT_EQ(FirstWrong(*canvas, mode, n, p), "") << "drawn whole";
                     // The next frame over this one: only where it wrote does anything change, and the
@@ -91,8 +92,8 @@ TEST_F(MotionTest, EveryFrameOfEveryTestWholeAndOverTheFrameBeforeAsTheDefinitio
                     for (int y = 0; y < size.h; ++y)
                         std::memcpy(&before[static_cast<size_t>(y) * size.w],
                                     static_cast<const BYTE*>(canvas->bits) + y * canvas->stride, size.w * 4u);
-                    const std::vector<RECT> wrote = entry.draw(*canvas, size.w, size.h, motionSteps.standard,
-                                                               Frame{n + 1, p, n});
+                    const std::vector<RECT> wrote =
+                        entry.draw(*canvas, size.w, size.h, motionSteps.standard, Frame{n + 1, p, n});
                     EXPECT_EQ(FirstWrong(*canvas, mode, n + 1, p), "") << "drawn over the frame before";
                     int outside = 0;
                     for (int y = 0; y < size.h && size.w < 3840; ++y) // 1366 x 768 tells as much
@@ -101,8 +102,8 @@ TEST_F(MotionTest, EveryFrameOfEveryTestWholeAndOverTheFrameBeforeAsTheDefinitio
                             bool inside = false;
                             for (const RECT& r : wrote)
                                 inside = inside || ::PtInRect(&r, at);
-                            const UINT32 now =
-                                reinterpret_cast<const UINT32*>(static_cast<const BYTE*>(canvas->bits) + y * canvas->stride)[x];
+                            const UINT32 now = reinterpret_cast<const UINT32*>(
+                                static_cast<const BYTE*>(canvas->bits) + y * canvas->stride)[x];
                             outside += !inside && now != before[static_cast<size_t>(y) * size.w + x];
                         }
                     EXPECT_EQ(outside, 0) << "pixels changed outside what the drawing says it wrote";
@@ -129,8 +130,10 @@ TEST(PixelsPerFrame, EverySpeedOnEveryRateRoundedHalfUpAndAtLeastOne) {
     const struct {
         RefreshRate rate;
         double hz;
-    } rates[] = {{{60, 1}, 60},    {{60000, 1001}, 60000.0 / 1001}, {{75, 1}, 75},   {{96, 1}, 96},
-                 {{144, 1}, 144},  {{160, 1}, 160},                 {{240, 1}, 240}};
+    } rates[] = {{{60, 1}, 60},   {{60000, 1001}, 60000.0 / 1001},
+                 {{75, 1}, 75},   {{96, 1}, 96},
+                 {{144, 1}, 144}, {{160, 1}, 160},
+                 {{240, 1}, 240}};
     for (const auto& r : rates)
         for (int speed : {120, 240, 480, 720, 960, 1440, 1920, 2880, 3840}) {
             const int expected = std::max(1, static_cast<int>(std::floor(speed / r.hz + 0.5)));

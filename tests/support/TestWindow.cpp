@@ -1,4 +1,5 @@
 #include "TestWindow.h"
+#include "Waits.h"
 
 TestWindow::TestWindow(const std::string& className) : CWindow(::GetModuleHandleA(nullptr)), name(className) {
     classInfo.lpszClassName = name.c_str();
@@ -46,6 +47,7 @@ bool DropQuitMessages() {
 }
 
 void PumpMessages() {
+    CWaits::Thread().RunSignalled(); // the frame clocks' handles, as the program's loop waits on them
     MSG msg;
     while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
         if (msg.message == WM_QUIT)

@@ -22,7 +22,8 @@ class TestWindow : public CWindow {
     CCanvas* canvas = nullptr;
 };
 
-// Dispatches every queued message (sent ones too) without blocking.
+// Runs the action of every signalled wait (a frame clock's), and dispatches every queued message (sent
+// ones too), without blocking.
 void PumpMessages();
 
 // Removes every quit message waiting in the queue; true when there was one.
