@@ -11,6 +11,11 @@ int TextHeight(int screenHeight) {
     return std::max(12, screenHeight / 54);
 }
 
+// The label's line: the bottom one, or the one above a motion test's readout.
+int LabelTop(const Overlay& o) {
+    return o.height - (o.readout.empty() ? 2 : 3) * TextHeight(o.height);
+}
+
 RECT WarningBox(const Overlay& o) {
     const int f = TextHeight(o.height);
     return {f, f, o.width - f, o.height - f};
@@ -21,9 +26,13 @@ RECT WarningBox(const Overlay& o) {
 void PaintOverlay(HDC dc, const Overlay& o) {
     const int f = TextHeight(o.height);
     const COLORREF dim = RGB(96, 96, 96); // on black, as most patterns are at their corners
+    if (!o.readout.empty()) {
+        const CScreenText text(dc, f, o.readout);
+        text.Draw(f, o.height - 2 * f, o.readout, dim);
+    }
     if (!o.label.empty()) {
         const CScreenText text(dc, f, o.label);
-        text.Draw(f, o.height - 2 * f, o.label, dim);
+        text.Draw(f, LabelTop(o), o.label, dim);
     }
     if (!o.warning.empty()) {
         const CScreenText text(dc, f, o.warning);
@@ -46,11 +55,15 @@ std::vector<OverlayArea> OverlayAreas(const Overlay& o) {
         if (::IntersectRect(&r, &r, &screen))
             areas.push_back({r, opaque});
     };
-    if (!o.label.empty()) {
-        const CScreenText text(dc, f, o.label);
-        add({f, o.height - 2 * f, f + text.Width(o.label), o.height - 2 * f + text.LineHeight()}, f / 2,
-            false);
-    }
+    // One line of text from (f, top), in the text's face.
+    auto line = [&](const std::wstring& shown, int top) {
+        if (shown.empty())
+            return;
+        const CScreenText text(dc, f, shown);
+        add({f, top, f + text.Width(shown), top + text.LineHeight()}, f / 2, false);
+    };
+    line(o.readout, o.height - 2 * f);
+    line(o.label, LabelTop(o));
     if (!o.warning.empty()) {
         // The warning never leaves its box (DrawText clips to it); the box of the lines it fills.
         const RECT box = WarningBox(o);

@@ -3,17 +3,18 @@
 #include <string>
 #include <vector>
 
-// What lies over a pattern on a width x height screen: a label at the bottom left and a warning at the
-// top left, dim text without a box, and the help's lines in a box in the centre (no lines: no box).
+// What lies over a pattern on a width x height screen: a label at the bottom left (a line higher where a
+// motion test's readout is there) and a warning at the top left, dim text without a box, and the help's
+// lines in a box in the centre (no lines: no box).
 struct Overlay {
     int width = 0, height = 0;
-    std::wstring label, warning;
+    std::wstring label, warning, readout;
     std::vector<std::wstring> help;
 
-    bool Empty() const { return label.empty() && warning.empty() && help.empty(); }
+    bool Empty() const { return label.empty() && warning.empty() && readout.empty() && help.empty(); }
     bool operator==(const Overlay& o) const {
         return width == o.width && height == o.height && label == o.label && warning == o.warning &&
-               help == o.help;
+               readout == o.readout && help == o.help;
     }
     bool operator!=(const Overlay& o) const { return !(*this == o); }
 };

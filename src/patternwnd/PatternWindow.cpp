@@ -13,6 +13,7 @@ CPatternWindow::CPatternWindow(CPatternInput* owner, HINSTANCE instance, int scr
 }
 
 CPatternWindow::~CPatternWindow() {
+    motion.Stop();
     outputs.reset();
     canvas.reset();
 }
@@ -67,8 +68,12 @@ void CPatternWindow::SetScreen(int newIndex, const RECT& newRect) {
 void CPatternWindow::Describe(const ScreenDescription& description) {
     if (description == screen)
         return;
+    const bool newRate = description.details.rate != screen.details.rate;
     screen = description;
-    ShowOn({});
+    if (newRate && motion.Moving())
+        Redraw(); // the motion starts afresh at the screen's new rate
+    else
+        ShowOn({});
 }
 
 void CPatternWindow::RemakeSurface() {
@@ -111,6 +116,9 @@ void CPatternWindow::Finish() {
 void CPatternWindow::DrawPattern() {
     if (canvas == nullptr)
         return;
+    if (handle != nullptr)
+        motion.Follow(FindPattern(mode), content.params.size, screenRect, screen.details.rate,
+                      [this](long long n) { ShowFrame(n); });
     if (WantsTenBits())
         if (CDeepImage* picture = outputs->DeepPicture(screenRect, canvas->bitsPerPixel == 8)) {
             FindPattern(mode)->drawDeep(*picture, content.params);
@@ -124,9 +132,21 @@ void CPatternWindow::DrawIntoCanvas() {
     PatternParams params = content.params;
     if (WantsTenBits())
         params.remote = NarrowedPatch(params.remote);
-    DrawPatternMode(*canvas, mode, screenRect.right - screenRect.left, screenRect.bottom - screenRect.top,
-                    params);
+    const int w = screenRect.right - screenRect.left, h = screenRect.bottom - screenRect.top;
+    if (motion.Moving())
+        FindPattern(mode)->draw(*canvas, w, h, params, motion.Whole());
+    else
+        DrawPatternMode(*canvas, mode, w, h, params);
     outputs->DrewCanvas();
+}
+
+// The motion's next frame, where it changed from the one shown, and the readout with it.
+void CPatternWindow::ShowFrame(long long n) {
+    const std::vector<RECT> changed =
+        FindPattern(mode)->draw(*canvas, screenRect.right - screenRect.left,
+                                screenRect.bottom - screenRect.top, content.params, motion.Over(n));
+    outputs->DrewCanvas();
+    ShowOn(changed);
 }
 
 bool CPatternWindow::WantsTenBits() const {
@@ -137,7 +157,8 @@ bool CPatternWindow::WantsTenBits() const {
 }
 
 Overlay CPatternWindow::ShownOverlay() const {
-    return WindowOverlay(content, screen, screenRect, screenIndex, outputs && outputs->Refused());
+    return WindowOverlay(content, screen, screenRect, screenIndex, outputs && outputs->Refused(),
+                         motion.Readout());
 }
 
 void CPatternWindow::ShowAll() {

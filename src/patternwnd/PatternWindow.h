@@ -1,5 +1,6 @@
 #pragma once
 #include "Canvas.h"
+#include "ScreenMotion.h"
 #include "ScreenOutputs.h"
 #include "PatternInput.h"
 #include "PatternMode.h"
@@ -67,6 +68,7 @@ class CPatternWindow : public CQuietWindow {
     // Whether the content needs more than 8 bits per colour here.
     bool WantsTenBits() const;
     void DrawIntoCanvas();
+    void ShowFrame(long long n);
     // The pattern drawn again (where there is one) and shown whole.
     void Redraw();
     // What lies over the pattern now.
@@ -84,4 +86,5 @@ class CPatternWindow : public CQuietWindow {
 
     CDeepDevices* devices;
     std::unique_ptr<CScreenOutputs> outputs; // made with the canvas
+    CScreenMotion motion;
 };

@@ -4,8 +4,9 @@
 #include <algorithm>
 
 Overlay WindowOverlay(const ScreenContent& content, const ScreenDescription& screen, const RECT& rect,
-                      int screenIndex, bool noDeepOutput) {
+                      int screenIndex, bool noDeepOutput, const std::wstring& readout) {
     Overlay overlay;
+    overlay.readout = readout;
     overlay.width = rect.right - rect.left;
     overlay.height = rect.bottom - rect.top;
     if (screenIndex == 0 && !content.label.empty()) {

@@ -184,13 +184,16 @@ TEST(HelpText, EveryKeyAndWhichScreenThisIs) {
         L"8\twhite field",
         L"9\tblack field",
         L"0\t50% gray field",
+        L"M\tmoving blocks; again: moving blocks, vertical; again: frame steps",
         L"Up, Down\tthe level of the centre square and uniformity grid (with Shift: one code value)",
         L"Left, Right\tthe size of the centre square and uniformity grid",
         L"Home\tthe centre square and uniformity grid as they start",
+        L"arrows, Home\tmotion: Up, Right faster; Down, Left slower; Home 960 pixels a second",
         L"A\ttimed run through every pattern; again: stop",
         L"left click\tthe next of the charts 1 to 4",
         L"F1, H, ?\tthis help; any other key or click takes it away",
-        L"Esc, Space, right click\tquit"};
+        L"Esc, Space, right click\tquit",
+        L"The frame steps flicker: each ladder rung lights at 1/4 of the refresh rate."};
     EXPECT_EQ(KeyLines(), keys);
 
     const struct {

@@ -211,6 +211,14 @@ TEST_P(ShowControllerTest, EveryCommandAsTheOperatorGivesItOnMadeUpTime) {
         {character, '5', 2800, patternRedField, L"", false, -1, true, false},
         {character, 'd', 2900, patternDepthChart,
          L"Each upper band: 10 bits per colour; the band under it: 8 bits.", false, -1, true, false},
+        // The motion tests take turns on M and keep their speed; every arrow steps it.
+        {character, 'm', 2950, patternMovingBlocks, L"", false, -1, true, false},
+        {key, VK_UP, 2960, patternMovingBlocks, L"1440 pixels a second", false, -1, true, false},
+        {character, 'M', 2970, patternMovingBlocksVertical, L"", false, -1, true, false},
+        {key, VK_LEFT, 2980, patternMovingBlocksVertical, L"960 pixels a second", false, -1, true, false},
+        {shifted, VK_DOWN, 2985, patternMovingBlocksVertical, L"720 pixels a second", false, -1, true, false},
+        {character, 'm', 2990, patternFrameSteps, L"", false, -1, true, false},
+        {key, VK_HOME, 2995, patternFrameSteps, L"960 pixels a second", false, -1, true, false},
         {character, 'A', 3000, patternLevelRampChart, L"level ramp chart", false, 0, true, false},
         {character, 'a', 3100, patternLevelRampChart, L"level ramp chart", false, -1, false, false}, // stops
         {click, WM_LBUTTONDOWN, 3200, patternLevelRampChart, L"level ramp chart", false, -1, false, false},

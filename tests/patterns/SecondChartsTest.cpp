@@ -156,8 +156,8 @@ TEST(DepthChart, EveryCodeAsDefinedAtTenBitsAtEverySize) {
                 const int c = DepthCode(x, y, s.w, s.h);
                 const UINT32 expected = 0xC0000000u | (static_cast<UINT32>(c) << 20) | (c << 10) | c;
                 if (image.Row(y)[x] != expected && wrong++ < 3)
-                    ADD_FAILURE() << "(" << x << ", " << y << ") is " << std::hex << image.Row(y)[x] << ", expected "
-                                  << expected;
+                    ADD_FAILURE() << "(" << x << ", " << y << ") is " << std::hex << image.Row(y)[x]
+                                  << ", expected " << expected;
             }
         EXPECT_EQ(wrong, 0);
     }
