@@ -115,9 +115,10 @@ void CSurface::CopyUpdateRect(const PAINTSTRUCT& paint, bool throughPalette) {
     const int w = r.right - r.left, h = r.bottom - r.top;
     if (bitsPerPixel == 8 && throughPalette && bits != nullptr) {
         // Each index goes to the screen as that entry of the realized palette, never as the nearest of
-        // some other colour table.
+        // some other colour table. The whole surface, the paint's clipping keeping it to the update: Wine
+        // takes a part of a top-down DIB from one row too far down.
         ::GdiFlush();
-        ::StretchDIBits(paint.hdc, r.left, r.top, w, h, r.left, r.top, w, h, bits,
+        ::StretchDIBits(paint.hdc, 0, 0, width, height, 0, 0, width, height, bits,
                         reinterpret_cast<BITMAPINFO*>(indexHeader.data()), DIB_PAL_COLORS, SRCCOPY);
         return;
     }

@@ -19,6 +19,12 @@ for step in 2:8 3:7 4:11 3:7 2:8 1:9 3:7 4:11 2:8 4:11 1:9 5:red 0:gray 3:7 9:bl
     xdotool key "${step%%:*}"
     check "key ${step%%:*} shows ${step#*:} on every head" heads_show "${step#*:}"
 done
+# The moving blocks too, frame by frame, in the palette's grays (the bench's slow modes count as 60 Hz:
+# 16 pixels a frame).
+xdotool key m
+# blocks_on_every_head: each head shows a frame of the blocks.
+blocks_on_every_head() { local g; for g in "${geometry[@]}"; do shows_frame "$g" blocks 16 || return 1; done; }
+check "M: the moving blocks on every head, exactly" within 5 blocks_on_every_head
 # A measurement patch's level is exact too (after its label has gone).
 xdotool key 4 Down Down shift+Up
 check "a patch at level 205 on every head" heads_show 11:205:2

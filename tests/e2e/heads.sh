@@ -129,6 +129,20 @@ shows() {
     done
 }
 
+# shows_frame GEOMETRY TEST P: the head shows a frame of the motion test TEST at P pixels a frame (the one
+# its blocks, lit cell and ticks say), exactly as the render tool draws it, above the readout (the
+# bottom fifth aside): in what `shoot` took last, or, on a palette display, read now by its window.
+shows_frame() {
+    local g=$1 size=${1%%+*} shot=$dir/now.xwd at=${1#*+} n picture
+    if [ "${bits:-32}" = 8 ]; then
+        shot=$dir/window.xwd at=0+0
+        xwd -id "$(window_at "$g")" -silent >"$shot" || return 1
+    fi
+    n=$(python3 "$e2e_dir/motion.py" frame "$shot" "$size+$at" "$2" "$3") || return 1
+    picture=$(expected "$2:$n:$3" "$size") || return 1
+    python3 "$e2e_dir/pictures.py" part "$shot" "${size%x*}x$(( ${size#*x} * 4 / 5 ))+$at" "$picture"
+}
+
 # heads_show MODE: every head shows that pattern exactly, within a few seconds.
 heads_show() { heads_match expected "$1"; }
 

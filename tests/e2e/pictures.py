@@ -4,6 +4,7 @@ through image files of another format.
 
   pictures.py same SHOT.xwd WxH+X+Y PICTURE [WxH+X+Y PICTURE ...]
   pictures.py over SHOT.xwd WxH+X+Y PICTURE [WxH+X+Y PICTURE ...]
+  pictures.py part SHOT.xwd WxH+X+Y PICTURE [WxH+X+Y PICTURE ...]
 
 SHOT is what `xwd` wrote (the root window, or one window); each rectangle of it must equal its
 PICTURE, a 24-bit BMP (what tessaryn-render writes) or a binary PPM (maxval 255, or 1023 for pictures in
@@ -11,7 +12,8 @@ PICTURE, a 24-bit BMP (what tessaryn-render writes) or a binary PPM (maxval 255,
 an 8-bit colour shows there). Exit status 0 when every rectangle matches; else 1, and stderr says which
 rectangle differs and in how many pixels.
 
-`over` takes pictures in 10-bit codes: something was painted over each (text, a box), every pixel that
+`part` compares each rectangle with the top left of its picture, which may be larger (a head without
+what lies at its bottom). `over` takes pictures in 10-bit codes: something was painted over each (text, a box), every pixel that
 differs from the picture holds an 8-bit colour as 10 bits show it (each code (1023v + 127) // 255 for a
 level v), and every other pixel is the picture's."""
 import struct
@@ -111,18 +113,18 @@ def picture(path):
     raise SystemExit(f"{path}: neither BMP nor PPM")
 
 
-def same(shot, geometry, path):
+def same(shot, geometry, path, part=False):
     size, x, y = geometry.split("+")
     w, h = (int(v) for v in size.split("x"))
     x, y = int(x), int(y)
     pw, ph, depth, rows = picture(path)
-    if (pw, ph) != (w, h) or x + w > shot.width or y + h > shot.height:
+    if (not part and (pw, ph) != (w, h)) or pw < w or ph < h or x + w > shot.width or y + h > shot.height:
         print(f"{geometry}: the picture {path} is {pw}x{ph}", file=sys.stderr)
         return False
     unit = 3 if depth == 8 else 6
     differing = 0
     for row in range(h):
-        shown, wanted = shot.row(x, y + row, w, depth), rows(row)
+        shown, wanted = shot.row(x, y + row, w, depth), rows(row)[:w * unit]
         if shown != wanted:
             differing += sum(shown[i:i + unit] != wanted[i:i + unit] for i in range(0, len(wanted), unit))
     if differing:
@@ -162,10 +164,10 @@ def over(shot, geometry, path):
 
 
 def main(args):
-    if len(args) < 4 or args[0] not in ("same", "over") or len(args) % 2:
+    if len(args) < 4 or args[0] not in ("same", "over", "part") or len(args) % 2:
         raise SystemExit(__doc__)
     shot = Shot(args[1])
-    compare = same if args[0] == "same" else over
+    compare = {"same": same, "over": over, "part": lambda s, g, p: same(s, g, p, True)}[args[0]]
     results = [compare(shot, args[i], args[i + 1]) for i in range(2, len(args), 2)]
     return 0 if all(results) else 1
 
