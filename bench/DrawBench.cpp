@@ -3,6 +3,7 @@
 // of 10 bits per colour also drawn into its own 10-bit image, against one fill of that image.
 #include "Canvas.h"
 #include "Clock.h"
+#include "MotionSteps.h"
 #include "PatternTable.h"
 #include <algorithm>
 #include <cstdio>
@@ -57,6 +58,20 @@ int main() {
             std::snprintf(label, sizeof label, "%dx%d", size.w, size.h);
             const char* name = pattern.argument != nullptr ? pattern.argument : "remote patch";
             std::printf("%-22s %-10s %10.2f %10.2f %7.2f\n", name, label, draw, fill, draw / fill);
+            if (pattern.moves) {
+                // A frame over the one before, as each refresh draws it.
+                long long n = 0;
+                const auto [next, nextFill] = MedianMilliseconds(
+                    size.runs,
+                    [&] {
+                        pattern.draw(canvas, size.w, size.h, motionSteps.standard, Frame{n + 1, 16, n});
+                        ++n;
+                    },
+                    [&] { canvas.Fill(RGB(12, 34, 56)); });
+                const std::string frameName = std::string(name) + " next frame";
+                std::printf("%-22s %-10s %10.2f %10.2f %7.2f\n", frameName.c_str(), label, next, nextFill,
+                            next / nextFill);
+            }
             if (pattern.drawDeep == nullptr)
                 continue;
             CDeepImage image;

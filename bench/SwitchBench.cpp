@@ -2,11 +2,12 @@
 // the new pattern (for a swap chain: until an event issued after its last present has signalled, for
 // Wine presents on a thread of its own), on every screen of the display it runs on; how much of it is
 // painting the canvases to the screens and how much drawing the patterns; the first switch to the depth
-// chart step by step (device, window, swap chain, first present); and the help over the level ramp
-// chart and over the depth chart, against one present.
+// chart step by step (device, window, swap chain, first present); the help over the level ramp chart
+// and over the depth chart, against one present; and the moving blocks' frames missed over ten seconds.
 #include "Clock.h"
 #include "Frame.h"
 #include "PatternWindow.h"
+#include "Waits.h"
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -160,5 +161,20 @@ int main() {
     std::printf("%-26s %10.2f\n", "one present of the chart", Median(presents));
     std::printf("help over D: %.1f ms more than over 1, against one present of %.1f ms\n",
                 helps[1] - helps[0], Median(presents));
+
+    // The moving blocks for ten seconds, the program's loop running as it does: each screen's frames
+    // shown and missed, as the program counts them.
+    Type(frame, 'm');
+    const double start = Milliseconds();
+    while (Milliseconds() - start < 10000) {
+        CWaits::Thread().Wait();
+        Pump();
+    }
+    std::printf("\nmoving blocks for ten seconds:\n");
+    for (const auto& window : frame.windows)
+        std::printf("  %ldx%ld at %.2f Hz: %lld frames shown, %lld missed\n",
+                    window->screenRect.right - window->screenRect.left,
+                    window->screenRect.bottom - window->screenRect.top, window->screen.details.rate.Hz(),
+                    window->FramesShown(), window->FramesMissed());
     return 0;
 }

@@ -178,10 +178,8 @@ void CSurface::FillRows(const RECT& area, const std::vector<UINT32>& rowPixels) 
     ::GdiFlush();
     for (int y = r.top; y < r.bottom; ++y) {
         const UINT32 pixel = rowPixels[y - area.top];
-        if (bitsPerPixel == 8)
-            std::memset(Row(y) + r.left, static_cast<BYTE>(pixel), r.right - r.left);
-        else
-            std::fill_n(reinterpret_cast<UINT32*>(Row(y)) + r.left, r.right - r.left, pixel);
+        FillPiece(Row(y) + r.left * (bitsPerPixel / 8), pixel, static_cast<size_t>(r.right - r.left),
+                  bitsPerPixel / 8);
     }
 }
 

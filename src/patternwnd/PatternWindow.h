@@ -52,6 +52,9 @@ class CPatternWindow : public CQuietWindow {
     // Returns once what the window shows has reached the screen (a swap chain presents on a thread of its
     // own).
     void Finish();
+    // The motion's frames shown and missed since it last started on this screen (0 for a still pattern).
+    long long FramesShown() const { return motion.Shown(); }
+    long long FramesMissed() const { return motion.Missed(); }
     // What the making of its 10-bit output took, step by step (all 0 where there is none).
     CDeepOutput::Making DeepMaking() const { return outputs ? outputs->DeepMaking() : CDeepOutput::Making(); }
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;

@@ -22,6 +22,9 @@ class CScreenMotion {
     Frame Over(long long n);
     // What the screen says under it (see IDS_READOUT); empty where nothing moves.
     std::wstring Readout() const;
+    // The frames shown and missed since the motion last started here.
+    long long Shown() const { return clock ? clock->Clock().Last() - clock->Clock().Missed() : 0; }
+    long long Missed() const { return clock ? clock->Clock().Missed() : 0; }
 
   private:
     std::unique_ptr<CScreenClock> clock;
