@@ -16,6 +16,7 @@ class CWaits {
     void Wait();
     // Runs the action of every handle signalled now, without waiting; how many ran.
     int RunSignalled();
+    size_t Count() const { return handles.size(); }
 
   private:
     void Run(size_t index);

@@ -65,6 +65,16 @@ histogram=$(convert "$dir/grid.bmp" -format '%c' histogram:info: 2>/dev/null)
 check "a grid: 2640 pixels of the field" grep -q '2640: (128,128,128)' <<<"$histogram"
 check "a grid: 432 pixels of its lines" grep -q '432: (64,64,64)' <<<"$histogram"
 
+# A frame of a motion test: at 64x48 the blocks are 5 pixels a side in rows 5 to 9 of the first band;
+# frame 3 at 16 pixels a frame puts the white block at columns 48 to 52 and the black one at 53 to 57.
+pixels() { convert "$1" -format "$(printf '%%[pixel:p{%s}] ' "${@:2}")" info: 2>/dev/null; }
+render blocks:3:16 64 48 32 "Z:$dir/blocks.bmp"
+check "frame 3 of the blocks: white, black and the band's gray where they belong" \
+    [ "$(pixels "$dir/blocks.bmp" 50,6 55,6 45,6 50,2)" = "srgb(255,255,255) srgb(0,0,0) srgb(64,64,64) srgb(64,64,64) " ]
+render blocks 64 48 32 "Z:$dir/blocks0.bmp"
+check "the blocks alone: frame 0, the white block at the left edge" \
+    [ "$(pixels "$dir/blocks0.bmp" 0,6 5,6)" = "srgb(255,255,255) srgb(0,0,0) " ]
+
 bad() { # bad WHAT EXPECTED-WORD ARGS...
     local what=$1 word=$2
     shift 2
@@ -83,6 +93,9 @@ bad "a patch level above 255" mode 11:256:2 64 48 32 "Z:$dir/bad.bmp"
 bad "a patch size not in the table" mode 11:128:3 64 48 32 "Z:$dir/bad.bmp"
 bad "a grid of 4 regions" mode uniformity:128:4 64 48 32 "Z:$dir/bad.bmp"
 bad "parameters for a chart without any" mode gamma:128:3 64 48 32 "Z:$dir/bad.bmp"
+bad "a motion test at 10 bits" "beyond 8 bits" steps:5:16 64 48 30 "Z:$dir/bad.bmp"
+bad "a frame of no pixels a frame" mode blocks:5:0 64 48 32 "Z:$dir/bad.bmp"
+bad "a frame with a sign" mode blocks-v:-5:16 64 48 32 "Z:$dir/bad.bmp"
 bad "zero width" width 11 0 48 32 "Z:$dir/bad.bmp"
 bad "width above 16384" width 11 16385 48 32 "Z:$dir/bad.bmp"
 bad "negative height" height 11 64 -1 32 "Z:$dir/bad.bmp"
