@@ -1,5 +1,6 @@
 // A pattern window's canvas and overlay, painted through GDI.
 #include "GdiOutput.h"
+#include "DibPicture.h"
 #include <algorithm>
 #include <cstring>
 
@@ -54,34 +55,19 @@ void CGdiOutput::Paint(const PAINTSTRUCT& paint) {
         if (!::IntersectRect(&r, &r, &whole) || !::IntersectRect(&part, &r, &paint.rcPaint))
             continue;
         const int w = r.right - r.left, h = r.bottom - r.top;
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = w;
-        info.bmiHeader.biHeight = -h;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        HDC scratch = ::CreateCompatibleDC(dc);
-        void* bits = nullptr;
-        HBITMAP bitmap = ::CreateDIBSection(scratch, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        if (bitmap == nullptr) {
-            ::DeleteDC(scratch);
+        CDibPicture scratch(w, h);
+        if (scratch.pixels == nullptr)
             continue;
-        }
-        HGDIOBJ previous = ::SelectObject(scratch, bitmap);
         ::GdiFlush();
         for (int y = 0; y < h; ++y)
-            std::memcpy(static_cast<BYTE*>(bits) + static_cast<size_t>(y) * w * 4,
+            std::memcpy(scratch.pixels + static_cast<size_t>(y) * w,
                         static_cast<const BYTE*>(canvas.bits) +
                             static_cast<size_t>(r.top + y) * canvas.stride + static_cast<size_t>(r.left) * 4,
                         static_cast<size_t>(w) * 4);
-        ::SetViewportOrgEx(scratch, -r.left, -r.top, nullptr);
-        PaintOverlay(scratch, overlay);
-        ::SetViewportOrgEx(scratch, 0, 0, nullptr);
-        ::BitBlt(dc, part.left, part.top, part.right - part.left, part.bottom - part.top, scratch,
+        ::SetViewportOrgEx(scratch.dc, -r.left, -r.top, nullptr);
+        PaintOverlay(scratch.dc, overlay);
+        ::SetViewportOrgEx(scratch.dc, 0, 0, nullptr);
+        ::BitBlt(dc, part.left, part.top, part.right - part.left, part.bottom - part.top, scratch.dc,
                  part.left - r.left, part.top - r.top, SRCCOPY);
-        ::SelectObject(scratch, previous);
-        ::DeleteObject(bitmap);
-        ::DeleteDC(scratch);
     }
 }

@@ -1,42 +1,9 @@
 // GDI drawing composed into a 10-bit image, only where it painted.
 #include "PaintOverDeep.h"
+#include "DibPicture.h"
 #include <algorithm>
 
 namespace {
-
-// A 32-bit top-down DIB section in a memory DC of its own, for GDI to draw into.
-class CDibPicture {
-  public:
-    CDibPicture(int width, int height)
-        : dc(::CreateCompatibleDC(nullptr)), bitmap(nullptr), previous(nullptr) {
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        void* bits = nullptr;
-        bitmap = ::CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        pixels = static_cast<UINT32*>(bits);
-        if (bitmap != nullptr)
-            previous = ::SelectObject(dc, bitmap);
-    }
-    ~CDibPicture() {
-        if (bitmap != nullptr) {
-            ::SelectObject(dc, previous);
-            ::DeleteObject(bitmap);
-        }
-        ::DeleteDC(dc);
-    }
-    CDibPicture(const CDibPicture&) = delete;
-    CDibPicture& operator=(const CDibPicture&) = delete;
-
-    HDC dc;
-    HBITMAP bitmap;
-    HGDIOBJ previous;
-    UINT32* pixels = nullptr;
-};
 
 // Each code's 8-bit level and each level's code, looked up: a help box has a million pixels.
 struct Levels {
